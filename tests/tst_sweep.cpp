@@ -12,6 +12,7 @@
 #include <cmath>
 #include <complex>
 #include <cstring>
+#include <limits>
 
 using namespace anodyne;
 using anodyne::test::FakeForm;
@@ -171,6 +172,7 @@ private slots:
     void stateLeftBySweep();
     void faultsEndSweep_data();
     void faultsEndSweep();
+    void unreadableSwrText();
     void decimalComma_data();
     void decimalComma();
     void evaluation_data();
@@ -527,6 +529,29 @@ void TestSweep::faultsEndSweep()
     const QStringList swr = rowTexts(b, PointBuffer::SwrRow);
     for (int i = 0; i < PointBuffer::Columns; ++i)
         QCOMPARE(swr[i] != "old", i < swrCellsWritten);
+}
+
+void TestSweep::unreadableSwrText()
+{
+    // A not-a-number inductor (left by a pass that ended in a fault) flows through
+    // the evaluation without a trap; its SWR text cannot be read back for the chart.
+    FakeForm f;
+    f.texts["ILFSpinEdit"] = "13.90";
+    f.texts["IHFSpinEdit"] = "14.10";
+    DesignState s = designFixture();
+    setStoredLimits(SweepSide::Input, s, 13.8F, 14.2F);
+    s.Li = std::numeric_limits<float>::quiet_NaN();
+    PointBuffer b;
+    try {
+        runSweep(SweepSide::Input, s, f, b);
+        QFAIL("no error raised");
+    } catch (const AppError& e) {
+        QCOMPARE(QString::fromStdString(e.text()), QStringLiteral("'NAN' is not a valid floating point value"));
+    }
+    QCOMPARE(rowTexts(b, PointBuffer::SwrRow), QStringList(PointBuffer::Columns, "NAN"));
+    // The whole sweep ran, so the fields' limits were already taken over.
+    QCOMPARE(s.InSweepLo, 13.9F);
+    QCOMPARE(s.InSweepHi, 14.1F);
 }
 
 void TestSweep::decimalComma_data()
