@@ -1,7 +1,6 @@
 #include "zoom.h"
 
 #include <QApplication>
-#include <QPainter>
 #include <QRegion>
 #include <QVariantAnimation>
 #include <QWidget>
@@ -44,6 +43,11 @@ public:
         setAttribute(Qt::WA_DeleteOnClose);
         setAttribute(Qt::WA_ShowWithoutActivating);
         setAttribute(Qt::WA_QuitOnClose, false);
+        // Filled before the first paint, so the ring never flashes another colour.
+        QPalette ring = palette();
+        ring.setColor(QPalette::Window, ring.color(QPalette::Highlight));
+        setPalette(ring);
+        setAutoFillBackground(true);
     }
 
     void place(const QRect& r)
@@ -54,11 +58,6 @@ public:
                                          r.height() - 2 * kThickness)));
     }
 
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter(this).fillRect(rect(), palette().color(QPalette::Highlight));
-    }
 };
 
 } // namespace
