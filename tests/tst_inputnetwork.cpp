@@ -52,8 +52,8 @@ private slots:
     void losslessMethodsGiveTheW5fdNetwork_data();
     void losslessMethodsGiveTheW5fdNetwork();
     void w5fdSplitsTheLoadedQ();
-    void stoppingCases_data();
-    void stoppingCases();
+    void realisabilityTests_data();
+    void realisabilityTests();
     void qStepLoopAtUhf();
     void qStepRoundsTheFieldNotTheMessage();
     void qStepLoopUntilTheNetworkCanBeBuilt();
@@ -146,7 +146,7 @@ void TestInputNetwork::w5fdSplitsTheLoadedQ()
 
 // A failed test: its message, the raised Q in the field with the focus, and
 // every text after the test left as it was.
-void TestInputNetwork::stoppingCases_data()
+void TestInputNetwork::realisabilityTests_data()
 {
     QTest::addColumn<Entries>("entries");
     QTest::addColumn<QStringList>("boxes");
@@ -193,13 +193,18 @@ void TestInputNetwork::stoppingCases_data()
         << Expected{{"Ci1Label", "6.7pF"}, {"Ci2Label", "-23.3"}, {"LiLabel", "0.02uHn"}, {"QilSpinEdit", "2.0"},
                     {"INComLabel", "untouched"}}
         << "";
+    // Ci1 comes out as exactly the tube's 54.9 pF: a Ci2 of 0.0 is allowed.
+    QTest::newRow("Impedance Transformer, Ci2 exactly 0.0 passes")
+        << withReference({{"In", "IMPButton"}, {"RinSpinEdit", "21"}, {"FrSpinEdit", "89.465"},
+                          {"CinSpinEdit", "53.9"}, {"CipSpinEdit", "1"}, {"CotSpinEdit", "0.1"}, {"CopSpinEdit", "1"}})
+        << QStringList{} << Expected{{"Ci1Label", "54.9pF"}, {"Ci2Label", "0.0"}, {"QilSpinEdit", "2.2"}} << "";
     QTest::newRow("Impedance Transformer, Ci1 too small")
         << withReference({{"In", "IMPButton"}, {"FrSpinEdit", "1300"}, {"RinSpinEdit", "3000"}})
         << QStringList{kInputCaption + " | " + kImpossible}
         << Expected{{"Ci1Label", "0.3pF"}, {"Ci2Label", "untouched"}, {"QilSpinEdit", "7.9"}} << "";
 }
 
-void TestInputNetwork::stoppingCases()
+void TestInputNetwork::realisabilityTests()
 {
     QFETCH(Entries, entries);
     QFETCH(QStringList, boxes);
