@@ -1,7 +1,9 @@
 #include "driver.h"
 
+#include "evaluation.h"
 #include "inputnetwork.h"
 #include "operatingpoint.h"
+#include "outputnetwork.h"
 
 #include <string>
 
@@ -26,7 +28,21 @@ bool runDesignPass(DesignState& s, DesignForm& f)
     computeOperatingPoint(s, f);
     if (!designInputNetwork(s, f, checkedMethod(f, "In")))
         return false;
-    return false;
+    evaluateInputNetwork(s, f);
+    if (!designOutputNetwork(s, f, checkedMethod(f, "Ou")))
+        return false;
+    evaluateOutputNetwork(s, f);
+    // The output's "Check Q" wins over the input's; either one ends the pass
+    // without a new sweep band.
+    if (f.isChecked("QoCheckBox")) {
+        checkOutputQ(s, f);
+        return false;
+    }
+    if (f.isChecked("QiCheckBox")) {
+        checkInputQ(s, f);
+        return false;
+    }
+    return true;
 }
 
 } // namespace anodyne

@@ -161,8 +161,15 @@ void TestOperatingPoint::negativeLoadReportsDomainError()
     FakeForm f;
     f.texts["RaEdit"] = "-50";
     DesignState s;
-    runDesignPass(s, f);
-    QCOMPARE(f.mathErrors.size(), std::size_t(1));
+    // The plate network's load-side root fails too, and its NaN capacitor ends the
+    // pass at its test; the operating point and drive levels are written by then.
+    try {
+        runDesignPass(s, f);
+        QFAIL("no error raised");
+    } catch (const AppError& e) {
+        QCOMPARE(QString::fromStdString(e.text()), QStringLiteral("Invalid floating point operation"));
+    }
+    QVERIFY(!f.mathErrors.empty());
     QCOMPARE(QString::fromStdString(f.mathErrors.front()), QStringLiteral("sqrt: DOMAIN error"));
     QCOMPARE(shown(f, "RaLabel"), QStringLiteral("-50 Ohm"));
     QCOMPARE(shown(f, "UouLabel"), QStringLiteral("NANV"));
