@@ -1,8 +1,6 @@
 // The impedance and SWR that one matching network presents at its driving port,
-// evaluated from the side's three reactance fields.
-//
-// Temporary: this stands in for the shared Pi-network evaluation of the design
-// calculation; once that exists, evaluateSide becomes a one-line call to it.
+// evaluated from the side's three reactance fields with the design's own
+// Pi-network evaluation, so a sweep point at Fr agrees with the match labels.
 #pragma once
 
 #include "sweepside.h"
