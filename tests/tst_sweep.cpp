@@ -3,6 +3,8 @@
 #include "fakeform.h"
 
 #include "design/apperror.h"
+#include "design/driver.h"
+#include "design/evaluation.h"
 #include "sweep/pievaluation.h"
 #include "sweep/sweep.h"
 
@@ -178,6 +180,8 @@ private slots:
     void evaluation_data();
     void evaluation();
     void evaluationFaultKeepsEarlierResults();
+    void sweepAfterDesignPass_data();
+    void sweepAfterDesignPass();
 };
 
 void TestSweep::bandProposal_data()
@@ -664,6 +668,56 @@ void TestSweep::evaluationFaultKeepsEarlierResults()
     QCOMPARE(s.InX, -150.0F); // 50 || j75 seen across -j50
     QCOMPARE(s.InGamma, 1.0F);
     QCOMPARE(s.InSwr, 9.0F);
+}
+
+void TestSweep::sweepAfterDesignPass_data()
+{
+    QTest::addColumn<SweepSide>("side");
+    QTest::addColumn<QString>("method");
+    for (const char* m : {"ARRLButton", "UA3DAButton", "IMPButton", "W5FDButton", "ZorvexButton"}) {
+        QTest::newRow(qPrintable(QStringLiteral("input %1").arg(m))) << SweepSide::Input << QString(m);
+        QTest::newRow(qPrintable(QStringLiteral("output %1").arg(m))) << SweepSide::Output << QString(m);
+    }
+}
+
+// From the start-up entries through a whole pass: the proposal stores the band, and
+// each plotted point is the design's own evaluation at the frequency as shown.
+void TestSweep::sweepAfterDesignPass()
+{
+    QFETCH(SweepSide, side);
+    QFETCH(QString, method);
+    FakeForm f;
+    f.texts["RinSpinEdit"] = "60";
+    f.checked["RinCheckBox"] = false;
+    f.chooseMethod(side == SweepSide::Input ? "In" : "Ou", method.toStdString());
+    DesignState s;
+    QVERIFY(runDesignPass(s, f));
+    proposeSweepBands(s, f);
+    const DesignState designed = s;
+
+    PointBuffer b;
+    const std::vector<SweepPoint> points = runSweep(side, s, f, b);
+    QCOMPARE(points.size(), std::size_t(PointBuffer::Columns));
+    for (const SweepPoint& p : points) {
+        const float mhz = static_cast<float>(p.mhz);
+        const Ext w = Ext(2.0) * kPiL * mhz;
+        PiResult r{};
+        if (side == SweepSide::Input) {
+            r = evaluatePiNetwork(designed.Rin, toFloat(Ext(1e6) / (w * (Ext(designed.Ci2) + designed.Ci))),
+                                  toFloat(Ext(designed.Li) * w), toFloat(Ext(1e6) / (w * designed.Ci1)),
+                                  designed.Rex, f);
+        } else {
+            r = evaluatePiNetwork(designed.Ra, toFloat(Ext(1e6) / (w * designed.Co2)), toFloat(Ext(designed.Lo) * w),
+                                  toFloat(Ext(1e6) / (w * (Ext(designed.Co1) + designed.Ct))), designed.Re, f);
+        }
+        QVERIFY2(near(p.swr, double(r.Swr), 1e-4),
+                 qPrintable(QStringLiteral("%1 MHz: swept %2, evaluated %3").arg(p.mhz).arg(p.swr).arg(double(r.Swr))));
+    }
+    // The point at the design frequency is the match shown after the pass.
+    const float designSwr = side == SweepSide::Input ? designed.InSwr : designed.OutSwr;
+    const auto at = std::find_if(points.begin(), points.end(), [](const SweepPoint& p) { return p.mhz == 14.05; });
+    QVERIFY(at != points.end());
+    QVERIFY(near(at->swr, double(designSwr), 2e-4));
 }
 
 QTEST_GUILESS_MAIN(TestSweep)
