@@ -5,8 +5,10 @@
 
 #include <QtTest>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
 
 using namespace anodyne;
 
@@ -17,6 +19,7 @@ class TestNumText : public QObject {
 private slots:
     void fixed_data();
     void fixed();
+    void textsAgreeWithExactExpansion();
     void general_data();
     void general();
     void parse_data();
@@ -58,6 +61,125 @@ void TestNumText::fixed()
     QFETCH(QString, sep);
     QFETCH(QString, expected);
     QCOMPARE(QString::fromStdString(fixedText(value, decimals, sep.at(0).toLatin1())), expected);
+}
+
+namespace {
+
+// Independent oracle: the exact decimal expansion (to_chars with 80 decimals is
+// exact for these magnitudes), rounded half up as digit strings.
+struct Digits {
+    std::string d; // significant digits
+    int point;     // digits before the decimal point
+};
+
+void roundDigits(Digits& x, int keep)
+{
+    if (keep < 0) {
+        x.d.clear();
+        return;
+    }
+    if (static_cast<int>(x.d.size()) <= keep)
+        return;
+    const bool up = x.d[static_cast<std::size_t>(keep)] >= '5';
+    x.d.resize(static_cast<std::size_t>(keep));
+    if (!up)
+        return;
+    int i = keep - 1;
+    while (i >= 0 && x.d[static_cast<std::size_t>(i)] == '9')
+        x.d[static_cast<std::size_t>(i--)] = '0';
+    if (i >= 0)
+        ++x.d[static_cast<std::size_t>(i)];
+    else {
+        x.d.insert(x.d.begin(), '1');
+        ++x.point;
+    }
+}
+
+Digits exactDigits(long double v)
+{
+    char buf[256];
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::fixed, 80);
+    std::string text(buf, r.ptr);
+    const auto dot = text.find('.');
+    Digits x{text.substr(0, dot) + text.substr(dot + 1), static_cast<int>(dot)};
+    while (!x.d.empty() && x.d.front() == '0') {
+        x.d.erase(x.d.begin());
+        --x.point;
+    }
+    return x;
+}
+
+// 15 significant digits, no trailing zeros; for magnitudes from 1e-4 to below 1e15.
+std::string oracleGeneral(long double v)
+{
+    Digits x = exactDigits(v);
+    if (x.d.find_first_not_of('0') == std::string::npos)
+        return "0";
+    roundDigits(x, 15);
+    while (!x.d.empty() && x.d.back() == '0')
+        x.d.pop_back();
+    std::string out = v < 0 ? "-" : "";
+    if (x.point <= 0)
+        out += "0";
+    for (int i = 0; i < x.point; ++i)
+        out.push_back(i < static_cast<int>(x.d.size()) ? x.d[static_cast<std::size_t>(i)] : '0');
+    if (static_cast<int>(x.d.size()) > x.point) {
+        out.push_back('.');
+        for (int i = x.point; i < static_cast<int>(x.d.size()); ++i)
+            out.push_back(i >= 0 ? x.d[static_cast<std::size_t>(i)] : '0');
+    }
+    return out;
+}
+
+std::string oracleFixed(long double v, int decimals)
+{
+    Digits x = exactDigits(v);
+    roundDigits(x, 18);
+    roundDigits(x, x.point + decimals);
+    std::string out;
+    for (int i = 0; i < x.point; ++i)
+        out.push_back(i < static_cast<int>(x.d.size()) ? x.d[static_cast<std::size_t>(i)] : '0');
+    if (out.empty())
+        out = "0";
+    out.push_back('.');
+    for (int i = 0; i < decimals; ++i) {
+        const int idx = x.point + i;
+        out.push_back(idx >= 0 && idx < static_cast<int>(x.d.size()) ? x.d[static_cast<std::size_t>(idx)] : '0');
+    }
+    if (v < 0 && out.find_first_not_of("0.") != std::string::npos)
+        out.insert(out.begin(), '-');
+    return out;
+}
+
+} // namespace
+
+// Floats of every magnitude the program shows, ties included (values with few
+// fractional bits), against the exact expansion: fixed and general texts.
+void TestNumText::textsAgreeWithExactExpansion()
+{
+    std::mt19937 rng(20261211);
+    std::uniform_real_distribution<double> exponent(-3.9, 14.9);
+    std::uniform_int_distribution<int> decimals(1, 4);
+    for (int i = 0; i < 200000; ++i) {
+        float f = static_cast<float>(std::pow(10.0, exponent(rng)));
+        if (i % 4 == 1) // a value with few fractional bits: exact decimal ties
+            f = static_cast<float>(std::ldexp(std::round(std::ldexp(double(f), 6)), -6));
+        if (i % 2 == 1)
+            f = -f;
+        const int n = decimals(rng);
+        QCOMPARE(QString::fromStdString(generalText(f, '.')), QString::fromStdString(oracleGeneral(f)));
+        const std::string got = fixedText(f, n, '.');
+        const std::string want = oracleFixed(f, n);
+        if (got != want)
+            QFAIL(qPrintable(QStringLiteral("%1 with %2 decimals: %3, expected %4")
+                                 .arg(double(f), 0, 'g', 17).arg(n).arg(QString::fromStdString(got),
+                                                                         QString::fromStdString(want))));
+    }
+    // Extended sums (the Q-step message adds a double to a float) take the slow path.
+    for (int i = 0; i < 2000; ++i) {
+        const long double v = static_cast<long double>(static_cast<float>(i) * 0.1F) + 0.1;
+        QCOMPARE(QString::fromStdString(fixedText(v, 3, '.')), QString::fromStdString(oracleFixed(v, 3)));
+    }
 }
 
 void TestNumText::general_data()
