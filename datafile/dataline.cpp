@@ -59,19 +59,32 @@ std::string_view slice(std::string_view line, std::size_t start, std::size_t cou
     return line.substr(start, count);
 }
 
+// A bad field's characters as the message box shows them: the last field runs
+// to the end of the line, so its padding blanks are dropped and a mangled line
+// is cut to a readable length; control bytes are shown as "?".
+std::string shownCharacters(std::string_view chars, bool lastField)
+{
+    constexpr std::size_t kMaxShown = 64;
+    if (lastField)
+        while (!chars.empty() && chars.back() == ' ')
+            chars.remove_suffix(1);
+    std::string shown(chars.substr(0, kMaxShown));
+    if (chars.size() > kMaxShown)
+        shown += "...";
+    for (char& c : shown)
+        if (isControlChar(c))
+            c = '?';
+    return shown;
+}
+
 // A number read from the file: written in some user's locale, so either separator.
-long double fieldNumber(std::string_view chars)
+long double fieldNumber(std::string_view chars, bool lastField)
 {
     if (const auto v = tryParseNumber(chars, '.'))
         return *v;
     if (const auto v = tryParseNumber(chars, ','))
         return *v;
-    // Shown in a message box: keep the characters, but not raw control bytes.
-    std::string shown(chars);
-    for (char& c : shown)
-        if (isControlChar(c))
-            c = '?';
-    raiseNotAFloat(shown);
+    raiseNotAFloat(shownCharacters(chars, lastField));
 }
 
 } // namespace
@@ -148,7 +161,8 @@ AmpEntries readDataLine(std::string_view line)
     for (std::size_t i = 0; i < kDataFieldCount; ++i) {
         if (kControls[i] == nullptr)
             continue;
-        e.values[next++] = fieldNumber(slice(line, kDataColumns[i], dataFieldRoom(i)));
+        e.values[next++] =
+            fieldNumber(slice(line, kDataColumns[i], dataFieldRoom(i)), i + 1 == kDataFieldCount);
     }
 
     e.ra = std::string(slice(line, kDataColumns[kRaField], kRaReadLength));
