@@ -78,7 +78,9 @@ struct AmpEntries {
 const std::array<const char*, 12>& entryControls();
 
 // Parses and checks the whole data line; raises the conversion error of the first
-// bad numeric field and returns nothing then.
+// bad numeric field and returns nothing then. The message shows the field's
+// characters as read, control bytes as "?"; for the last field, which runs to the
+// end of the line, without the padding blanks and cut after 64 characters.
 AmpEntries readDataLine(std::string_view line);
 
 // Sets the controls from checked entries: the spin edits in field order, RaEdit,

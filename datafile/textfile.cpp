@@ -132,8 +132,12 @@ void replaceFile(const std::string& path, std::string_view bytes)
     if (fd.get() < 0)
         raise(failure);
     bool ok = true;
-    if (exists)
+    if (exists) {
+        // Best effort: only root may give the file back to its owner; anyone
+        // else saving owns the file afterwards, as with a newly created one.
+        [[maybe_unused]] const int owned = ::fchown(fd.get(), old.st_uid, old.st_gid);
         ok = ::fchmod(fd.get(), old.st_mode & 07777) == 0;
+    }
     ok = ok && writeAll(fd.get(), bytes);
     ok = ok && ::fsync(fd.get()) == 0;
     ok = fd.close() && ok;
