@@ -96,8 +96,6 @@ std::size_t dataFieldRoom(std::size_t field)
     return kDataColumns[field + 1] - kDataColumns[field];
 }
 
-const char* dataFieldControl(std::size_t field) { return field < kDataFieldCount ? kControls[field] : nullptr; }
-
 const std::array<const char*, 12>& entryControls() { return kEntryControls; }
 
 std::string fittedNumberText(long double v, std::size_t room, char separator)

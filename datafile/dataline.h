@@ -45,10 +45,6 @@ using DataFieldTexts = std::array<std::string, kDataFieldCount>;
 // Characters a field may take before it touches the next one (unlimited for the last).
 std::size_t dataFieldRoom(std::size_t field);
 
-// The spin edit that field i is written from and read into, or nullptr for the
-// type, "Calculate" and load-impedance fields.
-const char* dataFieldControl(std::size_t field);
-
 // The general text of v that fits `room` characters: the full 15-digit text when
 // it fits, else the value rounded to as many decimals as leave it within the room.
 std::string fittedNumberText(long double v, std::size_t room, char separator);
