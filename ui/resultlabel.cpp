@@ -24,8 +24,21 @@ void ResultLabel::setLabelText(const QString& text)
 
 void ResultLabel::place()
 {
-    if (sizing_ == Sizing::Fixed)
+    if (sizing_ == Sizing::Fixed) {
+        // A unit that is a pixel or two wider than its fixed box is drawn a little
+        // closer rather than cut off.
+        QFont f = font();
+        f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+        const int need = QFontMetrics(f).horizontalAdvance(text());
+        const auto n = text().size();
+        if (n > 1 && need > width()) {
+            const int squeeze = static_cast<int>((need - width() + n - 2) / (n - 1));
+            f.setLetterSpacing(QFont::AbsoluteSpacing, -qMin(squeeze, 2));
+        }
+        if (f != font())
+            setFont(f);
         return;
+    }
     const QSize s = sizeHint();
     const int w = text().isEmpty() ? 0 : s.width();
     const int h = fontMetrics().height();

@@ -118,26 +118,25 @@ private:
 void drawTube(Pen& pen)
 {
     QPainter& p = pen.painter();
-    const QPoint centre(405, 94);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.drawEllipse(QPointF(centre), 34.0, 34.0);
+    p.drawEllipse(QPointF(398, 94), 30.0, 30.0);
     p.restore();
 
     // Cathode on the left, fed by the input line.
-    pen.wire(384, 78, 384, 104);
-    pen.wire(385, 78, 385, 104);
+    pen.wire(380, 78, 380, 104);
+    pen.wire(381, 78, 381, 104);
     // Grid in the middle, tied to ground.
     QPen dashed = p.pen();
     dashed.setStyle(Qt::DashLine);
     p.save();
     p.setPen(dashed);
-    p.drawLine(402, 72, 402, 116);
+    p.drawLine(397, 72, 397, 118);
     p.restore();
-    pen.wire(402, 116, 402, kGround);
+    pen.wire(397, 118, 397, kGround);
     // Plate on the right, feeding the output line.
-    pen.wire(422, 82, 422, 114);
-    pen.wire(423, 82, 423, 114);
+    pen.wire(414, 82, 414, 114);
+    pen.wire(415, 82, 415, 114);
 }
 
 void drawGroundSymbol(Pen& pen, int x, int y)
@@ -153,10 +152,10 @@ void drawCircuit(Pen& pen)
     QPainter& p = pen.painter();
 
     // Rails.
-    pen.wire(35, kInputLine, 384, kInputLine);
-    pen.wire(423, kOutputLine, 760, kOutputLine);
+    pen.wire(35, kInputLine, 380, kInputLine);
+    pen.wire(415, kOutputLine, 760, kOutputLine);
     pen.wire(35, kGround, 760, kGround);
-    drawGroundSymbol(pen, 402, kGround);
+    drawGroundSymbol(pen, 397, kGround);
 
     // Exciter: its output resistance between the rails.
     pen.resistor(35, kInputLine, kGround, 110, 170);
@@ -186,12 +185,12 @@ void drawCircuit(Pen& pen)
     drawTube(pen);
     pen.wire(360, kInputLine, 360, 140);
     pen.dot(360, kInputLine);
-    pen.seriesCapacitor(360, 402, 140, 375);
-    pen.dot(402, 140);
-    pen.seriesCapacitor(402, 448, 140, 417);
-    pen.wire(448, 140, 448, kOutputLine);
-    pen.dot(448, kOutputLine);
-    pen.dot(402, kGround);
+    pen.seriesCapacitor(360, 397, 140, 372);
+    pen.dot(397, 140);
+    pen.seriesCapacitor(397, 440, 140, 412);
+    pen.wire(440, 140, 440, kOutputLine);
+    pen.dot(440, kOutputLine);
+    pen.dot(397, kGround);
 
     // Equivalent plate load.
     pen.resistor(470, kOutputLine, kGround, 112, 165);
