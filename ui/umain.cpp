@@ -306,6 +306,8 @@ void TMain::buildTubeGroup(QWidget* client)
     frComboBox_->setGeometry(130, 206, 72, kEditHeight);
     frComboBox_->addItems(bandFrequencies());
     frComboBox_->setMaxVisibleItems(7);
+    // A scrolling list of seven lines, also in styles whose own popup shows every entry.
+    frComboBox_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     frComboBox_->setCurrentIndex(-1);
 
     for (const FieldPlace& fp : kTubeFields) {
