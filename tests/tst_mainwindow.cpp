@@ -48,6 +48,7 @@ private slots:
     void places_data();
     void places();
     void startUpState();
+    void tabOrder();
     void rightJustifiedLabelKeepsRightEdge_data();
     void rightJustifiedLabelKeepsRightEdge();
     void calculateBoxEnablesRinField();
@@ -247,6 +248,28 @@ void TestMainWindow::startUpState()
         QVERIFY2(!f.isChecked(off), off);
     QVERIFY(!f.isEnabled("RinSpinEdit"));
     QVERIFY(f.isEnabled("UaSpinEdit"));
+}
+
+void TestMainWindow::tabOrder()
+{
+    // Tab visits each group in its order; the disabled Rin field and the unchecked
+    // radio buttons of a group are passed over.
+    const QStringList expected{
+        "UaSpinEdit", "IaSpinEdit", "SSpinEdit", "CinSpinEdit", "CipSpinEdit", "CotSpinEdit", "CopSpinEdit",
+        "EffSpinEdit", "FrSpinEdit", "TRIButton", "TqSpinEdit", "RinCheckBox", "TubeEdit", "FrComboBox",
+        "RexEdit", "QioSpinEdit", "QilSpinEdit", "KiefEdit", "InARRLButton", "QiCheckBox",
+        "RaEdit", "QooSpinEdit", "QolSpinEdit", "KoefEdit", "OuARRLButton", "QoCheckBox",
+        "ILFSpinEdit", "IHFSpinEdit", "OLFSpinEdit", "OHFSpinEdit", "UaSpinEdit"};
+    find<QWidget>("UaSpinEdit")->setFocus();
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QWidget* w = QApplication::focusWidget();
+        while (w != nullptr && w->objectName().isEmpty())
+            w = w->parentWidget(); // the edit inside a spin field
+        visited << (w != nullptr ? w->objectName() : QStringLiteral("-"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, expected);
 }
 
 void TestMainWindow::rightJustifiedLabelKeepsRightEdge_data()
