@@ -58,6 +58,7 @@ private slots:
     void bandList();
     void schematicClickRunsDesign_data();
     void schematicClickRunsDesign();
+    void typedValueIsReadBeforeLeaving();
     void tubeCountZeroShowsDivisionError();
     void negativeLoadShowsMathError();
     void errorDisplayText_data();
@@ -424,6 +425,21 @@ void TestMainWindow::schematicClickRunsDesign()
     QVERIFY(!find<ui::SpinField>("RinSpinEdit")->isEnabled());
     QCOMPARE(window().state().Ra, 50);
     QCOMPARE(window().state().Prf, 341.25f);
+}
+
+void TestMainWindow::typedValueIsReadBeforeLeaving()
+{
+    auto* ua = find<ui::SpinField>("UaSpinEdit");
+    ua->setFocus();
+    QTRY_VERIFY(ua->hasFocus());
+    ua->selectAll();
+    QTest::keyClicks(ua, QStringLiteral("20000"));
+    QTest::mouseClick(find<QWidget>("Image1"), Qt::LeftButton, {}, QPoint(300, 50));
+    QCOMPARE(text("UaLabel"), QStringLiteral("20000V"));
+    QVERIFY(ua->hasFocus()); // the picture takes no focus
+    QCOMPARE(text("UaSpinEdit"), QStringLiteral("20000"));
+    find<QLineEdit>("TubeEdit")->setFocus();
+    QTRY_COMPARE(text("UaSpinEdit"), QStringLiteral("10000"));
 }
 
 void TestMainWindow::tubeCountZeroShowsDivisionError()

@@ -56,6 +56,7 @@ private slots:
     void stepReportsOnlyRealChanges();
     void leave_data();
     void leave();
+    void windowLosingFocusIsNoLeave();
     void typing_data();
     void typing();
     void pasteIsNotFiltered();
@@ -241,6 +242,21 @@ void TestSpinField::leave()
     other_->setFocus();
     QTRY_VERIFY(!f->hasFocus());
     QCOMPARE(f->fieldText(), afterLeaving);
+}
+
+void TestSpinField::windowLosingFocusIsNoLeave()
+{
+    // A box shown over the window (or a context menu) takes the focus only for a
+    // moment: the typed value stays until the user really leaves the field.
+    SpinField* f = make("UaSpinEdit", QStringLiteral("20000"));
+    for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(f, &out);
+        QCOMPARE(f->fieldText(), QStringLiteral("20000"));
+    }
+    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(f, &out);
+    QCOMPARE(f->fieldText(), QStringLiteral("10000"));
 }
 
 void TestSpinField::typing_data()

@@ -116,6 +116,10 @@ bool SpinField::outsideRange(long double v) const
 void SpinField::focusOutEvent(QFocusEvent* event)
 {
     QAbstractSpinBox::focusOutEvent(event);
+    // Only a move of the focus to another control leaves the field; a message box
+    // or a menu taking over the window for a moment does not.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
     guarded([&] {
         const long double v = value();
         if (outsideRange(v))
