@@ -211,13 +211,14 @@ TMain::TMain(QWidget* parent)
 
     image1_ = new Schematic(client);
     image1_->move(4, 7);
-    for (const char* name : {"Panel1", "Panel2"}) {
+    // Two sunken lines frame the picture.
+    for (const auto& [name, top] : {std::pair{"Panel1", 1}, std::pair{"Panel2", 230}}) {
         auto* line = new QFrame(client);
         line->setObjectName(QString::fromLatin1(name));
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
         line->setLineWidth(1);
-        line->setGeometry(5, name == std::string("Panel1") ? 1 : 230, 780, 2);
+        line->setGeometry(5, top, 780, 2);
     }
     buildSchematicLabels(client);
     buildTubeGroup(client);
