@@ -3,7 +3,7 @@
 #include "programfont.h"
 #include "tubepicture.h"
 #include "ui_uinfo.h"
-#include "zoom.h"
+#include "captionzoom.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -90,7 +90,7 @@ TFInfo::TFInfo(QWidget* parent)
     // the window, which closes.
     ui->Label1->installEventFilter(this);
 
-    zoomOpen(frameGeometry());
+    ui::zoomOpen(frameGeometry());
 }
 
 TFInfo::~TFInfo() = default;
@@ -121,7 +121,7 @@ void TFInfo::mouseReleaseEvent(QMouseEvent* event)
 void TFInfo::closeEvent(QCloseEvent* event)
 {
     if (isVisible())
-        zoomClose(frameGeometry());
+        ui::zoomClose(frameGeometry());
     event->accept(); // hides; the window lives until the program ends
 }
 

@@ -1,0 +1,52 @@
+// The program's entry: the start-up directory, the application object, the main
+// window, the message loop, exit code 0.
+#include "ui/messages.h"
+#include "ui/startupdir.h"
+#include "ui/umain.h"
+
+#include <QApplication>
+
+namespace {
+
+// Recorded while the program's modules are initialised, before any window exists.
+const bool startupDirRecorded = [] {
+    anodyne::ui::recordStartupDir();
+    return true;
+}();
+
+// The message loop's error display: whatever escapes an event's handling is shown
+// and the loop goes on with the next event.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        bool handled = false;
+        anodyne::ui::guarded([&] { handled = QApplication::notify(receiver, event); });
+        return handled;
+    }
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    (void)startupDirRecorded;
+    Application app(argc, argv);
+    try {
+        // The main window ends the program itself once its closing zoom is drawn;
+        // the About and Help windows do not keep it alive.
+        QApplication::setQuitOnLastWindowClosed(false);
+        anodyne::ui::TMain main;
+        main.setEndsProgramOnClose(true);
+        main.show();
+        // The About and Help windows are created here, hidden, after the main window,
+        // and handed to it with setInfoWindow() and setHelpWindow().
+        QApplication::exec();
+    } catch (const std::exception& e) {
+        anodyne::ui::showError(QString::fromUtf8(e.what()));
+    } catch (...) {
+        anodyne::ui::showError(QString());
+    }
+    return 0;
+}
