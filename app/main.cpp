@@ -2,9 +2,12 @@
 // window, the message loop, exit code 0.
 #include "ui/messages.h"
 #include "ui/startupdir.h"
+#include "ui/uhelp.h"
+#include "ui/uinfo.h"
 #include "ui/umain.h"
 
 #include <QApplication>
+#include <QIcon>
 
 namespace {
 
@@ -33,6 +36,7 @@ int main(int argc, char* argv[])
 {
     (void)startupDirRecorded;
     Application app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/anodyne-pa.svg")));
     try {
         // The main window ends the program itself once its closing zoom is drawn;
         // the About and Help windows do not keep it alive.
@@ -40,8 +44,10 @@ int main(int argc, char* argv[])
         anodyne::ui::TMain main;
         main.setEndsProgramOnClose(true);
         main.show();
-        // The About and Help windows are created here, hidden, after the main window,
-        // and handed to it with setInfoWindow() and setHelpWindow().
+        anodyne::TFInfo fInfo; // created hidden; draws its opening zoom
+        anodyne::TFHelp fHelp;
+        main.setInfoWindow(&fInfo);
+        main.setHelpWindow(&fHelp);
         QApplication::exec();
     } catch (const std::exception& e) {
         anodyne::ui::showError(QString::fromUtf8(e.what()));

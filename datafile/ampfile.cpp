@@ -94,7 +94,8 @@ std::string newAmpFilePath(const std::string& startupDir, const std::string& rem
     const std::string path = startupDir + "/" + name;
     // The remarks become part of one file name: a path separator would put the
     // file into some other directory.
-    if (remarks.find('/') != std::string::npos || name.find('\0') != std::string::npos)
+    // Without a known start-up directory there is no place to put a new file.
+    if (startupDir.empty() || remarks.find('/') != std::string::npos || name.find('\0') != std::string::npos)
         raise("Cannot create file " + path);
     return path;
 }

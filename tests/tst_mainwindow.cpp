@@ -5,9 +5,11 @@
 
 #include "design/apperror.h"
 #include "design/designform.h"
+#include "ui/datadialogs.h"
 #include "ui/messages.h"
 #include "ui/resultlabel.h"
 #include "ui/spinfield.h"
+#include "ui/startupdir.h"
 #include "ui/swrchart.h"
 #include "ui/umain.h"
 
@@ -18,6 +20,8 @@
 #include <QLocale>
 #include <QRadioButton>
 #include <QtCharts/QValueAxis>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -63,7 +67,8 @@ private slots:
     void negativeLoadShowsMathError();
     void errorDisplayText_data();
     void errorDisplayText();
-    void chartClicksReachHooks();
+    void chartClicksRunSweeps();
+    void saveAndOpenThroughDialogs();
     void chartKeepsPointsAscending();
     void menuEntries();
 
@@ -503,30 +508,46 @@ void TestMainWindow::errorDisplayText()
     guard_->boxes.clear();
 }
 
-void TestMainWindow::chartClicksReachHooks()
+void TestMainWindow::chartClicksRunSweeps()
 {
-    int clicks1 = 0;
-    int clicks2 = 0;
-    window().setChart1ClickHook([&] { ++clicks1; });
-    window().setChart2ClickHook([&] { ++clicks2; });
     ui::SwrChart* c1 = window().chart1();
     ui::SwrChart* c2 = window().chart2();
+    // Before any calculation there are no components: the sweep faults, nothing is plotted.
     QTest::mouseClick(c1->viewport(), Qt::LeftButton, {}, QPoint(140, 120));
-    QCOMPARE(clicks1, 1);
-    QCOMPARE(clicks2, 0);
-    QTest::mouseClick(c2->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
-    QCOMPARE(clicks2, 1);
-    // The limit fields sit on the chart but are not part of its click.
-    auto* lo = find<ui::SpinField>("ILFSpinEdit");
-    QTest::mouseClick(lo, Qt::LeftButton, {}, QPoint(20, 10));
-    QTest::mouseClick(find<ui::SpinField>("IHFSpinEdit"), Qt::LeftButton, {}, QPoint(20, 10));
-    QCOMPARE(clicks1, 1);
-    // A failing sweep is shown by the error display like any handler's error.
-    window().setChart2ClickHook([] { throw AppError("Floating point division by zero"); });
-    QTest::mouseClick(c2->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
     QCOMPARE(guard_->boxes.size(), size_t(1));
     QCOMPARE(guard_->boxes.front().text, QStringLiteral("Floating point division by zero."));
     guard_->boxes.clear();
+    QVERIFY(c1->points().isEmpty());
+
+    QTest::mouseClick(find<QWidget>("Image1"), Qt::LeftButton, {}, QPoint(400, 120));
+    QCOMPARE(text("ILFSpinEdit"), QStringLiteral("13.82"));
+    QCOMPARE(text("IHFSpinEdit"), QStringLiteral("14.28"));
+    QCOMPARE(text("OLFSpinEdit"), QStringLiteral("13.78"));
+    QCOMPARE(text("OHFSpinEdit"), QStringLiteral("14.32"));
+
+    QTest::mouseClick(c1->viewport(), Qt::LeftButton, {}, QPoint(140, 120));
+    QList<QPointF> pts = c1->points();
+    QCOMPARE(pts.size(), 21);
+    QCOMPARE(pts.front().x(), 13.82);
+    QCOMPARE(pts[1].x(), 13.84);
+    QCOMPARE(pts.back().x(), 14.28);
+    QVERIFY(c2->points().isEmpty());
+    QTest::mouseClick(c2->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    QCOMPARE(c2->points().size(), 21);
+    QCOMPARE(c2->points().front().x(), 13.78);
+    QCOMPARE(c2->points().back().x(), 14.32);
+
+    // The limit fields sit on the chart but are not part of its click; a changed limit
+    // shows on the second click, after the first has taken it over.
+    auto* lo = find<ui::SpinField>("ILFSpinEdit");
+    QTest::mouseClick(lo, Qt::LeftButton, {}, QPoint(20, 10));
+    window().form().setText("ILFSpinEdit", "13.50");
+    QCOMPARE(c1->points(), pts);
+    QTest::mouseClick(c1->viewport(), Qt::LeftButton, {}, QPoint(140, 120));
+    QCOMPARE(c1->points().front().x(), 13.82);
+    QTest::mouseClick(c1->viewport(), Qt::LeftButton, {}, QPoint(140, 120));
+    QCOMPARE(c1->points().front().x(), 13.5);
+    QCOMPARE(c1->points().back().x(), 14.28);
 
     QCOMPARE(c1->swrAxis()->min(), 1.0);
     QCOMPARE(c1->swrAxis()->max(), 1.5);
@@ -576,17 +597,64 @@ void TestMainWindow::menuEntries()
     find<QAction>("MAbout")->trigger();
     QVERIFY(about.isVisible());
 
-    int opened = 0;
-    int saved = 0;
-    window().setOpenHook([&] { ++opened; });
-    window().setSaveHook([&] { ++saved; });
-    find<QAction>("MOpen")->trigger();
-    find<QAction>("MSave")->trigger();
-    QCOMPARE(opened, 1);
-    QCOMPARE(saved, 1);
-
     find<QAction>("MExit")->trigger();
     QVERIFY(!window().isVisible());
+}
+
+// The File menu end to end: the dialogs as configured, a new file in the start-up
+// directory, an update of it, and loading it back into changed controls.
+void TestMainWindow::saveAndOpenThroughDialogs()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString oldCwd = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    ui::recordStartupDir();
+    QDir::setCurrent(oldCwd);
+
+    QStringList seen;
+    QString answer;
+    ui::setFileChooser([&](QFileDialog& d) {
+        seen << d.objectName() + "|" + d.nameFilters().join(";") + "|" + d.defaultSuffix() + "|"
+                + (d.testOption(QFileDialog::DontConfirmOverwrite) ? "no-prompt" : "prompt");
+        return answer;
+    });
+
+    // Cancelled: nothing is written.
+    answer.clear();
+    find<QAction>("MSave")->trigger();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 0);
+
+    answer = dir.filePath("elsewhere/test.amp"); // the dialog's folder is not used for a new file
+    find<QAction>("MSave")->trigger();
+    const QString saved = dir.filePath(" test.amp");
+    QVERIFY(QFile::exists(saved));
+    answer = saved;
+    window().form().setText("UaSpinEdit", "2500");
+    find<QAction>("MSave")->trigger();
+    QFile f(saved);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    QCOMPARE(lines.size(), 28); // 17 lines, one more record of 10, and the empty text after the last line end
+    QVERIFY(lines[4].startsWith("2500  0.5"));
+
+    window().form().setText("UaSpinEdit", "100");
+    window().form().setText("RaEdit", "75");
+    find<QAction>("MOpen")->trigger();
+    QCOMPARE(text("UaSpinEdit"), QStringLiteral("2500"));
+    QCOMPARE(text("RaEdit"), QStringLiteral("50  "));
+
+    QCOMPARE(seen.size(), 4);
+    QCOMPARE(seen[0], QStringLiteral("SaveDialog1|Amplifier data file(*.amp);Text Files(*.txt *.doc);All Files(*)|amp|no-prompt"));
+    QCOMPARE(seen[3], QStringLiteral("OpenDialog1|Amplifier data file(*.amp)|amp|prompt"));
+
+    // A file that cannot be read is reported by the error display.
+    answer = dir.filePath("missing.amp");
+    find<QAction>("MOpen")->trigger();
+    QCOMPARE(guard_->boxes.size(), size_t(1));
+    QCOMPARE(guard_->boxes.front().text, QStringLiteral("Cannot open file %1.").arg(answer));
+    guard_->boxes.clear();
+    ui::setFileChooser({});
 }
 
 QTEST_MAIN(TestMainWindow)

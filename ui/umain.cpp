@@ -1,21 +1,26 @@
 #include "umain.h"
 
 #include "captionzoom.h"
+#include "datadialogs.h"
 #include "mainform.h"
 #include "messages.h"
 #include "resultlabel.h"
 #include "schematic.h"
 #include "spinfield.h"
+#include "startupdir.h"
 #include "swrchart.h"
 
 #include "design/driver.h"
 #include "design/numericfield.h"
 #include "design/numtext.h"
+#include "datafile/ampfile.h"
+#include "sweep/sweep.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -460,34 +465,37 @@ void TMain::closeEvent(QCloseEvent* event)
 
 void TMain::Image1Click()
 {
-    if (runDesignPass(state_, *form_)) {
-        if (bandProposal_)
-            bandProposal_();
-    }
+    if (runDesignPass(state_, *form_))
+        proposeSweepBands(state_, *form_);
 }
 
-void TMain::Chart1Click()
+void TMain::runChartSweep(SweepSide side, SwrChart* chart, PointBuffer& buffer)
 {
-    if (chart1Click_)
-        chart1Click_();
+    // A sweep that faults returns nothing: the curve of the last sweep stays.
+    const std::vector<SweepPoint> points = runSweep(side, state_, *form_, buffer);
+    std::vector<QPointF> xy;
+    xy.reserve(points.size());
+    for (const SweepPoint& p : points)
+        xy.emplace_back(p.mhz, p.swr);
+    chart->replacePoints(xy);
 }
 
-void TMain::Chart2Click()
-{
-    if (chart2Click_)
-        chart2Click_();
-}
+void TMain::Chart1Click() { runChartSweep(SweepSide::Input, chart1_, stringGrid1_); }
+
+void TMain::Chart2Click() { runChartSweep(SweepSide::Output, chart2_, stringGrid2_); }
 
 void TMain::MOpenClick()
 {
-    if (open_)
-        open_();
+    const QString path = chooseDataFile(this, DataDialog::Open);
+    if (!path.isEmpty())
+        loadAmplifierData(*form_, QFile::encodeName(path).toStdString());
 }
 
 void TMain::MSaveClick()
 {
-    if (save_)
-        save_();
+    const QString path = chooseDataFile(this, DataDialog::Save);
+    if (!path.isEmpty())
+        saveAmplifierData(*form_, QFile::encodeName(path).toStdString(), startupDir());
 }
 
 void TMain::MExitClick()

@@ -4,18 +4,21 @@
 // groups, check boxes, result labels over the schematic picture, the two SWR
 // charts and the menu) and nothing else. A click on the schematic hands the
 // DesignState and the form interface (MainForm, the controls by object name) to
-// the toolkit-free design pass; the chart clicks, the band proposal that ends a
-// complete pass and the File menu call hooks that the sweeps and the data file
-// plug in; About and Help show windows created after this one. Every handler runs
+// the toolkit-free design pass (design/), and a complete pass ends with the band
+// proposal of the sweeps (sweep/); a chart click runs that chart's sweep and only
+// plots the points it returns; the File menu shows the dialogs and hands the chosen
+// file to the .amp reader and writer (datafile/), which work on the form interface
+// too; About and Help show windows created after this one. Every handler runs
 // guarded: an error that escapes it is shown by the error display, and the
 // program goes on.
 #pragma once
 
 #include "design/designstate.h"
+#include "sweep/pointbuffer.h"
+#include "sweep/sweepside.h"
 
 #include <QMainWindow>
 
-#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -34,8 +37,6 @@ class SwrChart;
 class TMain : public QMainWindow {
     Q_OBJECT
 public:
-    using Hook = std::function<void()>;
-
     explicit TMain(QWidget* parent = nullptr);
     ~TMain() override;
 
@@ -45,12 +46,7 @@ public:
     SwrChart* chart2() const { return chart2_; }
     QWidget* client() const { return centralWidget(); }
 
-    // Plug-in points for the work that lives outside the window.
-    void setChart1ClickHook(Hook hook) { chart1Click_ = std::move(hook); }
-    void setChart2ClickHook(Hook hook) { chart2Click_ = std::move(hook); }
-    void setBandProposalHook(Hook hook) { bandProposal_ = std::move(hook); }
-    void setOpenHook(Hook hook) { open_ = std::move(hook); }
-    void setSaveHook(Hook hook) { save_ = std::move(hook); }
+    // The About and Help windows, created after this one.
     void setInfoWindow(QWidget* window) { info_ = window; }
     void setHelpWindow(QWidget* window) { help_ = window; }
     // The program's main window ends the program when it closes (after its zoom).
@@ -86,6 +82,7 @@ private:
     void connectHandlers();
     void setTabOrders();
     SpinField* field(const char* name) const;
+    void runChartSweep(SweepSide side, SwrChart* chart, PointBuffer& buffer);
 
     DesignState state_{};
     std::unique_ptr<MainForm> form_;
@@ -96,7 +93,8 @@ private:
     QWidget* info_ = nullptr;
     QWidget* help_ = nullptr;
     bool endsProgram_ = false;
-    Hook chart1Click_, chart2Click_, bandProposal_, open_, save_;
+    PointBuffer stringGrid1_; // the sweeps' point buffers, one per chart
+    PointBuffer stringGrid2_;
 };
 
 // The 38 band frequencies of the band list, in MHz, written with ".".
