@@ -68,6 +68,8 @@ private slots:
     void errorDisplayText_data();
     void errorDisplayText();
     void chartClicksRunSweeps();
+    void frequencyLabelStep_data();
+    void frequencyLabelStep();
     void saveAndOpenThroughDialogs();
     void chartKeepsPointsAscending();
     void menuEntries();
@@ -552,6 +554,28 @@ void TestMainWindow::chartClicksRunSweeps()
     QCOMPARE(c1->swrAxis()->min(), 1.0);
     QCOMPARE(c1->swrAxis()->max(), 1.5);
     QCOMPARE(c2->swrAxis()->max(), 2.0);
+}
+
+void TestMainWindow::frequencyLabelStep_data()
+{
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("step");
+    QTest::newRow("input band at 14 MHz") << 0.46 << 0.1;
+    QTest::newRow("output band at 14 MHz") << 0.54 << 0.1;
+    QTest::newRow("narrow band at 1.83 MHz") << 0.06 << 0.01;
+    QTest::newRow("one frequency") << 0.1 << 0.02;
+    QTest::newRow("whole HF") << 28.0 << 5.0;
+    QTest::newRow("wide VHF sweep") << 1.2 << 0.2;
+}
+
+// Every band keeps a readable frequency axis: two to six labels, 0.1 MHz apart
+// where that allows.
+void TestMainWindow::frequencyLabelStep()
+{
+    QFETCH(double, width);
+    QFETCH(double, step);
+    QCOMPARE(ui::frequencyLabelStep(width), step);
+    QVERIFY(width / step <= 6.0);
 }
 
 void TestMainWindow::chartKeepsPointsAscending()

@@ -31,6 +31,7 @@ SwrChart::SwrChart(const QString& name, const QString& title, const SwrAxis& swr
     chart->setMargins(QMargins(2, 0, 6, 0));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->legend()->hide();
+    chart->setLocalizeNumbers(true); // axis labels with the user's decimal separator
 
     series_->setPen(QPen(QColor(Qt::darkBlue), 2));
     series_->setPointsVisible(false);
@@ -40,10 +41,10 @@ SwrChart::SwrChart(const QString& name, const QString& title, const SwrAxis& swr
     axisX_->setLabelsFont(axisFont);
     axisX_->setTitleText(QStringLiteral("Frequency, MHz"));
     axisX_->setTitleFont(axisFont);
-    axisX_->setLabelFormat(QStringLiteral("%.2f"));
-    axisX_->setTickCount(3);
     axisX_->setMinorTickCount(0);
-    axisX_->setRange(0.0, 1.0);
+    axisX_->setTickType(QValueAxis::TicksDynamic);
+    axisX_->setTickAnchor(0.0);
+    setFrequencyRange(0.0, 1.0);
 
     axisY_->setLabelsFont(axisFont);
     axisY_->setRange(swr.minimum, swr.maximum);
@@ -95,6 +96,36 @@ void SwrChart::fitFrequencyAxis()
         lo -= 0.05;
         hi += 0.05;
     }
+    setFrequencyRange(lo, hi);
+}
+
+double frequencyLabelStep(double width)
+{
+    constexpr double kPreferred = 0.1;
+    constexpr int kFewest = 3;
+    constexpr int kMost = 6;
+    if (width / kPreferred <= kMost && width / kPreferred >= kFewest - 1)
+        return kPreferred;
+    double step = 0.001;
+    for (int i = 0; i < 60; ++i) {
+        for (const double m : {1.0, 2.0, 5.0}) {
+            const double candidate = step * m;
+            if (width / candidate <= kMost)
+                return candidate;
+        }
+        step *= 10.0;
+    }
+    return step;
+}
+
+void SwrChart::setFrequencyRange(double lo, double hi)
+{
+    const double step = frequencyLabelStep(hi - lo);
+    int decimals = 0;
+    for (double s = step; s < 0.999 && decimals < 6; s *= 10.0)
+        ++decimals;
+    axisX_->setTickInterval(step);
+    axisX_->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
     axisX_->setRange(lo, hi);
 }
 

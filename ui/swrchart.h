@@ -50,11 +50,16 @@ protected:
 
 private:
     void fitFrequencyAxis();
+    void setFrequencyRange(double lo, double hi);
 
     QLineSeries* series_;
     QValueAxis* axisX_;
     QValueAxis* axisY_;
     bool pressed_ = false;
 };
+
+// The frequency axis's label step for a band `width` MHz wide: 0.1 MHz where that
+// gives a readable axis, else the nearest 1-2-5 step that gives at most six labels.
+double frequencyLabelStep(double width);
 
 } // namespace anodyne::ui
