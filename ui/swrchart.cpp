@@ -57,7 +57,11 @@ SwrChart::SwrChart(const QString& name, const QString& title, const SwrAxis& swr
     chart->addAxis(axisY_, Qt::AlignLeft);
     series_->attachAxis(axisX_);
     series_->attachAxis(axisY_);
+    // The view starts with a default chart of its own and only releases it when
+    // given ours: delete it, or every window leaks one.
+    QChart* const defaultChart = this->chart();
     setChart(chart);
+    delete defaultChart;
 }
 
 void SwrChart::clearPoints()
