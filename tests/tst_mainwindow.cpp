@@ -5,6 +5,7 @@
 
 #include "design/apperror.h"
 #include "design/designform.h"
+#include "design/numtext.h"
 #include "ui/datadialogs.h"
 #include "ui/messages.h"
 #include "ui/resultlabel.h"
@@ -68,6 +69,8 @@ private slots:
     void errorDisplayText_data();
     void errorDisplayText();
     void chartClicksRunSweeps();
+    void everyMethodPair_data();
+    void everyMethodPair();
     void frequencyLabelStep_data();
     void frequencyLabelStep();
     void saveAndOpenThroughDialogs();
@@ -554,6 +557,49 @@ void TestMainWindow::chartClicksRunSweeps()
     QCOMPARE(c1->swrAxis()->min(), 1.0);
     QCOMPARE(c1->swrAxis()->max(), 1.5);
     QCOMPARE(c2->swrAxis()->max(), 2.0);
+}
+
+void TestMainWindow::everyMethodPair_data()
+{
+    QTest::addColumn<QString>("in");
+    QTest::addColumn<QString>("out");
+    const QStringList methods{"ARRLButton", "UA3DAButton", "IMPButton", "W5FDButton", "ZorvexButton"};
+    for (const QString& i : methods)
+        for (const QString& o : methods)
+            QTest::newRow(qPrintable(i + " / " + o)) << i << o;
+}
+
+// Every pair of methods, clicked twice in the real window from the start-up
+// entries: each pass either completes (match boxes and sweep limits written) or
+// ends with its network's own message; nothing else is shown and nothing crashes.
+void TestMainWindow::everyMethodPair()
+{
+    QFETCH(QString, in);
+    QFETCH(QString, out);
+    find<QRadioButton>(("In" + in).toLatin1().constData())->click();
+    find<QRadioButton>(("Ou" + out).toLatin1().constData())->click();
+    for (int click = 0; click < 2; ++click) {
+        window().form().setText("ILFSpinEdit", "1.000");
+        window().form().setText("INSWRLabel", "");
+        window().form().setText("OUSWRLabel", "");
+        QTest::mouseClick(find<QWidget>("Image1"), Qt::LeftButton, {}, QPoint(400, 120));
+        if (guard_->boxes.empty()) {
+            QVERIFY(text("INSWRLabel").startsWith("SWR "));
+            QVERIFY(text("OUSWRLabel").startsWith("SWR "));
+            // The band proposal ran (the Impedance Transformer proposes from its own Q).
+            QCOMPARE(text("ILFSpinEdit"),
+                     QString::fromStdString(anodyne::fixedText(window().state().InSweepLo, 2, '.')));
+            QVERIFY(window().state().InSweepLo > 13.0F);
+        } else {
+            QCOMPARE(guard_->boxes.size(), size_t(1));
+            const ui::BoxRequest box = guard_->boxes.front();
+            guard_->boxes.clear();
+            QCOMPARE(box.kind, ui::BoxKind::Information);
+            QVERIFY2(box.caption == "Unrealized Input Network!" || box.caption == "Unrealized Output Network!",
+                     qPrintable(box.caption));
+            QCOMPARE(text("ILFSpinEdit"), QStringLiteral("1.000"));
+        }
+    }
 }
 
 void TestMainWindow::frequencyLabelStep_data()
