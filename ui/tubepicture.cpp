@@ -103,7 +103,8 @@ QImage paintTransmittingTube(const QSize& size)
     // the bottom so every fin covers the top of the one below.
     const QColor finMetal(170, 172, 178);
     const qreal finWidth = 128;
-    for (qreal y = 72; y >= 16; y -= 3) {
+    for (int fin = 72; fin >= 16; fin -= 3) {
+        const auto y = static_cast<qreal>(fin);
         const qreal left = cx - finWidth / 2;
         p.setBrush(QColor(40, 42, 48));
         p.drawEllipse(QRectF(left, y - 6.5, finWidth, 15));
