@@ -60,7 +60,10 @@ SwrChart::SwrChart(const QString& name, const QString& title, const SwrAxis& swr
     chart->addAxis(axisY_, Qt::AlignLeft);
     series_->attachAxis(axisX_);
     series_->attachAxis(axisY_);
+    // The view starts with a chart of its own and lets go of it when given ours.
+    QChart* initial = QChartView::chart();
     setChart(chart);
+    delete initial;
 }
 
 void SwrChart::clearPoints()
