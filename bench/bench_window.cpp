@@ -30,6 +30,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -261,6 +262,9 @@ BENCHMARK(BM_SchematicClick)->Unit(benchmark::kMicrosecond);
 // Collects the start-up times so the summary can set them against each other.
 class Reporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal, so that a saved run reads cleanly.
+    Reporter() : ConsoleReporter(isatty(fileno(stdout)) != 0 ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& r : runs) {
