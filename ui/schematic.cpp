@@ -228,9 +228,7 @@ void drawCircuit(Pen& pen)
     pen.resistor(760, kOutputLine, kGround, 118, 175);
 }
 
-} // namespace
-
-QImage schematicImage()
+QImage drawSchematic()
 {
     QImage image(779, 220, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -239,6 +237,15 @@ QImage schematicImage()
     p.translate(-kImageLeft, -kImageTop);
     Pen pen(p);
     drawCircuit(pen);
+    return image;
+}
+
+} // namespace
+
+QImage schematicImage()
+{
+    // The circuit never changes: drawn once, shared by every window that shows it.
+    static const QImage image = drawSchematic();
     return image;
 }
 

@@ -10,10 +10,13 @@
 
 namespace anodyne::ui {
 
-SwrChart::SwrChart(const QString& name, const QString& title, const SwrAxis& swr, QWidget* parent)
+SwrChart::SwrChart(const QString& name, const QString& title, const SwrAxis& swr, QWidget* parent,
+                   const QRect& geometry)
     : QChartView(parent), series_(new QLineSeries), axisX_(new QValueAxis), axisY_(new QValueAxis)
 {
     setObjectName(name);
+    if (geometry.isValid())
+        setGeometry(geometry);
     setFrameShape(QFrame::NoFrame);
     setRubberBand(QChartView::NoRubberBand);
     setInteractive(false);

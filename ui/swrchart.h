@@ -26,7 +26,10 @@ struct SwrAxis {
 class SwrChart : public QChartView {
     Q_OBJECT
 public:
-    SwrChart(const QString& name, const QString& title, const SwrAxis& swrAxis, QWidget* parent = nullptr);
+    // `geometry`, when given, is taken before the chart is laid out, so that its
+    // axes are laid out once at their real size rather than once more at a default.
+    SwrChart(const QString& name, const QString& title, const SwrAxis& swrAxis, QWidget* parent = nullptr,
+             const QRect& geometry = QRect());
 
     // The series keeps its points in ascending frequency order: a point with a
     // smaller frequency goes before the larger ones.

@@ -45,9 +45,7 @@ void cylinder(QPainter& p, qreal cx, qreal top, qreal bottom, qreal width, qreal
     p.drawEllipse(QRectF(left, top - tilt / 2, width, tilt));
 }
 
-} // namespace
-
-QImage paintTransmittingTube(const QSize& size)
+QImage drawTransmittingTube(const QSize& size)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
@@ -134,6 +132,17 @@ QImage paintTransmittingTube(const QSize& size)
 
     p.end();
     return image;
+}
+
+} // namespace
+
+QImage paintTransmittingTube(const QSize& size)
+{
+    // Painted once per size: every later About window shares the picture.
+    static QImage cached;
+    if (cached.size() != size)
+        cached = drawTransmittingTube(size);
+    return cached;
 }
 
 } // namespace anodyne

@@ -20,17 +20,42 @@ namespace {
 const QColor kSmoothBlue(0x00, 0x00, 0x8B);
 const QColor kNavy(0x00, 0x00, 0x80);
 
-// The largest size at which the label's text fits its box in both directions.
+// The largest size at which the label's text fits its box in both directions
+// (6 pixels when none above that does). Every size tried loads a font of its own,
+// so the search starts where the text's size at full height says it should fit
+// (a text grows about in proportion to its font) and steps from there.
 int fittingPixelSize(const QLabel* label)
 {
-    int size = label->height();
-    for (; size > 6; --size) {
-        const QRect needed = QFontMetrics(programFont(size))
-                                 .boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, label->text());
-        if (needed.width() <= label->width() && needed.height() <= label->height())
-            break;
+    const auto needed = [label](int size) {
+        return QFontMetrics(programFont(size))
+            .boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, label->text())
+            .size();
+    };
+    const auto fits = [label](const QSize& need) {
+        return need.width() <= label->width() && need.height() <= label->height();
+    };
+    const int top = label->height();
+    if (top <= 6)
+        return top;
+    const QSize atTop = needed(top);
+    if (fits(atTop))
+        return top;
+    int size = top - 1;
+    if (atTop.width() > 0)
+        size = std::min(size, top * label->width() / atTop.width());
+    if (atTop.height() > 0)
+        size = std::min(size, top * label->height() / atTop.height());
+    size = std::max(size, 7);
+    if (fits(needed(size))) {
+        while (size + 1 < top && fits(needed(size + 1)))
+            ++size;
+        return size;
     }
-    return size;
+    while (--size > 6) {
+        if (fits(needed(size)))
+            return size;
+    }
+    return 6;
 }
 
 void smoothLabel(QLabel* label, int pixelSize)

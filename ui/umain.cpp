@@ -395,11 +395,9 @@ void TMain::buildNetworkGroup(QWidget* client, bool input)
 void TMain::buildCharts(QWidget* client)
 {
     chart1_ = new SwrChart(QStringLiteral("Chart1"), QStringLiteral("Input Network SWR"), {1.0, 1.5, 6, 1, "%.1f"},
-                           client);
-    chart1_->setGeometry(218, 237, 282, 263);
+                           client, QRect(218, 237, 282, 263));
     chart2_ = new SwrChart(QStringLiteral("Chart2"), QStringLiteral("Output Network SWR"), {1.0, 2.0, 5, 0, "%.2f"},
-                           client);
-    chart2_->setGeometry(503, 237, 282, 263);
+                           client, QRect(503, 237, 282, 263));
     makeField(chart1_, "ILFSpinEdit", 2, 242, 91);
     makeField(chart1_, "IHFSpinEdit", 188, 242, 92);
     makeField(chart2_, "OLFSpinEdit", 2, 242, 91);
