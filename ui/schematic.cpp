@@ -1,5 +1,7 @@
 #include "schematic.h"
 
+#include "programfont.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -202,9 +204,7 @@ void drawCircuit(Pen& pen)
     p.setRenderHint(QPainter::Antialiasing);
     p.drawEllipse(QPointF(563, 16), 3.0, 3.0);
     p.restore();
-    QFont f(QStringLiteral("Verdana"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(14);
+    QFont f = programFont(14);
     f.setBold(true);
     p.setFont(f);
     p.drawText(QRect(544, 6, 14, 20), Qt::AlignCenter, QStringLiteral("+"));

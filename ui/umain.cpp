@@ -3,6 +3,7 @@
 #include "captionzoom.h"
 #include "datadialogs.h"
 #include "mainform.h"
+#include "programfont.h"
 #include "messages.h"
 #include "resultlabel.h"
 #include "schematic.h"
@@ -39,13 +40,10 @@ constexpr int kClientWidth = 788;
 constexpr int kClientHeight = 703;
 constexpr int kEditHeight = 21;
 
-// Verdana as asked for; where it is missing the sans-serif fallback of the
-// system steps in with the same pixel size.
+// Verdana as asked for; where it is missing, DejaVu Sans with the same pixel size.
 QFont verdana(int pixels, bool bold = false)
 {
-    QFont f(QStringLiteral("Verdana"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixels);
+    QFont f = programFont(pixels);
     f.setBold(bold);
     return f;
 }
