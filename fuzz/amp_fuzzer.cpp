@@ -261,6 +261,18 @@ void checkSave(std::string_view bytes, const std::vector<std::string>& lines, Fa
         check(after == bytes, "a refused save changed the file");
         return;
     }
+    // A save must not grow the file past what loading accepts.
+    std::size_t grownSize = anodyne::buildDataLine(anodyne::dataFieldTexts(form)).size() + 2;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        grownSize += i == 4 ? 0 : lines[i].size() + 2;
+    for (const std::string& l : anodyne::ampRecord(form))
+        grownSize += l.size() + 2;
+    if (grownSize > anodyne::kMaxAmpFileSize) {
+        check(error == "Cannot create file " + s.file(), "a save grew the file past the size limit",
+              error.value_or("<saved>"));
+        check(after == bytes, "a refused save changed the file");
+        return;
+    }
     check(!error, "save into an existing file failed", error.value_or(""));
 
     // Every old line but line 5 in its place, then exactly one record, each line
