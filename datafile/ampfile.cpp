@@ -28,13 +28,23 @@ bool pathExists(const std::string& path)
     return fs::exists(fs::symlink_status(path, ec)) && !ec;
 }
 
+// Never writes what loading would refuse: a file grown past the size limit could
+// neither be opened nor saved into again.
+void writeAmpFile(const std::string& path, const std::vector<std::string>& lines)
+{
+    const std::string bytes = joinLines(lines);
+    if (bytes.size() > kMaxAmpFileSize)
+        raise("Cannot create file " + path);
+    replaceFile(path, bytes);
+}
+
 void updateExistingFile(const std::string& path, const std::string& dataLine, const std::vector<std::string>& record)
 {
     std::vector<std::string> lines = splitLines(readWholeFile(path));
     requireDataLine(lines);
     lines[kDataLineIndex] = dataLine;
     lines.insert(lines.end(), record.begin(), record.end());
-    replaceFile(path, joinLines(lines));
+    writeAmpFile(path, lines);
 }
 
 } // namespace
@@ -114,7 +124,7 @@ std::string saveAmplifierData(DesignForm& form, const std::string& chosenPath, c
     if (pathExists(path))
         updateExistingFile(path, dataLine, record);
     else
-        replaceFile(path, joinLines(newAmpFileLines(dataLine, record)));
+        writeAmpFile(path, newAmpFileLines(dataLine, record));
     return path;
 }
 

@@ -11,7 +11,8 @@
 // and raise AppError with the text the user reads:
 //   "List index out of bounds (4)"   the file has fewer than five lines
 //   "Cannot open file <name>"        the file cannot be read (or is not an .amp-sized file)
-//   "Cannot create file <name>"      the file cannot be written
+//   "Cannot create file <name>"      the file cannot be written, or would grow
+//                                    past the size that loading accepts
 //   "'<chars>' is not a valid floating point value"   a bad number in line 5
 // On any of these nothing is written and no control is changed.
 #pragma once

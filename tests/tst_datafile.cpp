@@ -495,6 +495,8 @@ void TestDataFile::saveErrors_data()
     QTest::newRow("existing file of four lines") << "four.amp" << "start" << "" << "List index out of bounds (4)";
     QTest::newRow("existing empty file") << "empty.amp" << "start" << "" << "List index out of bounds (4)";
     QTest::newRow("existing file too large") << "large.amp" << "start" << "" << "Cannot open file %1/large.amp";
+    QTest::newRow("existing file would outgrow what loading accepts")
+        << "full.amp" << "start" << "" << "Cannot create file %1/full.amp";
     QTest::newRow("chosen name is a directory") << "folder.amp" << "start" << "" << "Cannot open file %1/folder.amp";
     QTest::newRow("new name is a directory") << "x/folder.amp" << "." << "" << "Cannot open file %1/./ folder.amp";
     QTest::newRow("start-up directory is a file") << "x/new.amp" << "four.amp" << "3CX800"
@@ -517,9 +519,16 @@ void TestDataFile::saveErrors()
     writeFile(dir + "/four.amp", "a\r\nb\r\nc\r\nd\r\n");
     writeFile(dir + "/empty.amp", "");
     writeFile(dir + "/large.amp", QByteArray(int(kMaxAmpFileSize) + 1, '\n'));
+    // Loadable as it is, but one more record would take it past the size limit.
+    if (QByteArray(QTest::currentDataTag()) == "existing file would outgrow what loading accepts") {
+        const QByteArray head = QByteArray("a\r\nb\r\nc\r\nd\r\n") + kStartupDataLine + "\r\n";
+        writeFile(dir + "/full.amp", head + QByteArray(int(kMaxAmpFileSize) - head.size() - 10, '#') + "\r\n");
+        FakeForm probe = startupForm();
+        loadAmplifierData(probe, s8(dir + "/full.amp"));
+    }
     const QStringList entriesBefore = dirEntries(dir) + dirEntries(dir + "/start");
     QMap<QString, QByteArray> bytesBefore;
-    for (const char* name : {"four.amp", "empty.amp", "large.amp"})
+    for (const char* name : {"four.amp", "empty.amp", "large.amp", "full.amp"})
         bytesBefore[name] = fileBytes(dir + "/" + name);
 
     FakeForm f = startupForm();
