@@ -101,7 +101,7 @@ std::vector<std::string> newAmpFileLines(const std::string& dataLine, const std:
 std::string newAmpFilePath(const std::string& startupDir, const std::string& remarks, const std::string& chosenPath)
 {
     const std::string name = remarks + " " + fs::path(chosenPath).filename().string();
-    const std::string path = startupDir + "/" + name;
+    std::string path = startupDir + "/" + name;
     // The remarks become part of one file name: a path separator would put the
     // file into some other directory.
     // Without a known start-up directory there is no place to put a new file.
@@ -119,7 +119,7 @@ std::string saveAmplifierData(DesignForm& form, const std::string& chosenPath, c
         updateExistingFile(chosenPath, dataLine, record);
         return chosenPath;
     }
-    const std::string path = newAmpFilePath(startupDir, form.text("TubeEdit"), chosenPath);
+    std::string path = newAmpFilePath(startupDir, form.text("TubeEdit"), chosenPath);
     // An earlier design saved under the same name keeps its history.
     if (pathExists(path))
         updateExistingFile(path, dataLine, record);

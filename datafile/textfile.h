@@ -11,7 +11,7 @@ namespace anodyne {
 
 // An .amp file grows by one short record per save; anything larger than this is
 // not one of ours and is refused rather than read into memory.
-inline constexpr std::size_t kMaxAmpFileSize = 4U * 1024U * 1024U;
+inline constexpr std::size_t kMaxAmpFileSize = std::size_t{4} * 1024U * 1024U;
 
 // The bytes of a regular file of at most kMaxAmpFileSize bytes. A missing or
 // unreadable file, a directory, a device or pipe, or a larger file raises
