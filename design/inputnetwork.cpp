@@ -108,14 +108,10 @@ bool w5fd(DesignState& s, DesignForm& f)
     // Minimum Q for the resistance ratio, taken in whole ohms. Without a whole-ohm
     // divisor (Rex of 0, or Rin below 1 ohm) there is no ratio to test against:
     // that is the division by zero it is.
-    const std::int64_t rn = toInt(s.Rin);
-    const std::int64_t rex = s.Rex;
-    const std::int64_t h = rex > rn ? rex : rn;
-    const std::int64_t m = rex > rn ? rn : rex;
-    if (m == 0)
+    const auto n = wholeOhmRatioLessOne(s.Rex, toInt(s.Rin));
+    if (!n)
         raise(errtext::DivisionByZero);
-    const std::int64_t n = h / m - 1;
-    if (sqrtX(Ext(n), f) >= s.Qil)
+    if (sqrtX(Ext(*n), f) >= s.Qil)
         return raiseQ(s, f);
 
     const Ext diff = Ext(s.Rex) - s.Rin;

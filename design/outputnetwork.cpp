@@ -106,13 +106,8 @@ bool w5fd(DesignState& s, DesignForm& f)
     // Quick minimum-Q test on whole ohms. With a plate load below 1 ohm there is no
     // whole-ohm divisor; the test is then skipped and the exact test that follows
     // decides alone, so a realisable network is still found by raising Q.
-    const std::int64_t a = toInt(s.Re);
-    const std::int64_t b = s.Ra;
-    const std::int64_t h = a > b ? a : b;
-    const std::int64_t l = a > b ? b : a;
-    if (l != 0) {
-        const std::int64_t n = h / l - 1;
-        if (!(sqrtX(Ext(n), f) < s.Qol))
+    if (const auto n = wholeOhmRatioLessOne(toInt(s.Re), s.Ra)) {
+        if (!(sqrtX(Ext(*n), f) < s.Qol))
             return raiseQ(s, f);
     }
     const Ext diff = Ext(s.Re) - s.Ra;

@@ -5,6 +5,9 @@
 
 #include "designform.h"
 
+#include <cstdint>
+#include <optional>
+
 namespace anodyne {
 
 struct QStep {
@@ -21,5 +24,17 @@ inline constexpr QStep kOutputQStep{"QolSpinEdit", 0.5, "Unrealized Output Netwo
 // below 3.2), then stores the raised Q as float into `q`, writes it into the field
 // with one decimal and moves the focus there. Returns false: the pass stops.
 bool qStepCorrection(float& q, const QStep& how, DesignForm& form);
+
+// The W5FD methods' quick minimum-Q test is taken in whole ohms: the larger of the
+// two resistances divided by the smaller, remainder dropped, less one; its square
+// root must stay below the loaded Q. No value when the smaller one is 0 ohm.
+inline std::optional<std::int64_t> wholeOhmRatioLessOne(std::int64_t a, std::int64_t b)
+{
+    const std::int64_t larger = a > b ? a : b;
+    const std::int64_t smaller = a > b ? b : a;
+    if (smaller == 0)
+        return std::nullopt;
+    return larger / smaller - 1;
+}
 
 } // namespace anodyne

@@ -103,17 +103,6 @@ std::string readBytes(const std::string& path)
     return bytes;
 }
 
-// The window before any calculation, with every entry at its start-up value.
-FakeForm startupForm(char separator)
-{
-    FakeForm f(separator);
-    for (const char* label : {"Ci1", "Li", "Ci2", "Co1", "Lo", "Co2"})
-        f.texts[std::string(label) + "Label"] = label;
-    f.texts["Label20"] = "pF";
-    f.texts["TubeEdit"] = "";
-    return f;
-}
-
 struct Controls {
     std::map<std::string, std::string> texts;
     std::map<std::string, bool> checked;
@@ -209,7 +198,7 @@ FakeForm checkLoad(std::string_view bytes, const std::vector<std::string>& lines
 
     // Line 5 alone, as the loader takes it from the split lines.
     std::optional<std::string> lineError;
-    FakeForm byLine = startupForm(separator);
+    FakeForm byLine = FakeForm::atStartup(separator);
     const Controls initial = controlsOf(byLine);
     if (lines.size() > 4) {
         std::optional<anodyne::AmpEntries> entries;
@@ -221,7 +210,7 @@ FakeForm checkLoad(std::string_view bytes, const std::vector<std::string>& lines
     }
 
     // The whole file.
-    FakeForm byFile = startupForm(separator);
+    FakeForm byFile = FakeForm::atStartup(separator);
     const std::optional<std::string> fileError =
         errorOf([&] { anodyne::loadAmplifierData(byFile, s.file()); });
     if (bytes.size() > anodyne::kMaxAmpFileSize) {
@@ -293,7 +282,7 @@ void checkSave(std::string_view bytes, const std::vector<std::string>& lines, Fa
     // What was saved loads again, whatever separator reads it, and gives back the
     // entries it was saved from.
     for (const char separator : {'.', ','}) {
-        FakeForm reloaded = startupForm(separator);
+        FakeForm reloaded = FakeForm::atStartup(separator);
         const std::optional<std::string> reloadError =
             errorOf([&] { anodyne::loadAmplifierData(reloaded, s.file()); });
         check(!reloadError, "a saved file does not load", reloadError.value_or(""));

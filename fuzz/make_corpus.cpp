@@ -29,16 +29,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-FakeForm startupForm(char separator = '.')
-{
-    FakeForm f(separator);
-    for (const char* label : {"Ci1", "Li", "Ci2", "Co1", "Lo", "Co2"})
-        f.texts[std::string(label) + "Label"] = label;
-    f.texts["Label20"] = "pF";
-    f.texts["TubeEdit"] = "";
-    return f;
-}
-
 std::string readBytes(const fs::path& p)
 {
     std::ifstream in(p, std::ios::binary);
@@ -60,7 +50,7 @@ std::string savedFile(const std::function<void(FakeForm&, const std::function<vo
         std::perror("mkdtemp");
         std::exit(1);
     }
-    FakeForm form = startupForm(separator);
+    FakeForm form = FakeForm::atStartup(separator);
     std::string path;
     saves(form, [&] { path = anodyne::saveAmplifierData(form, path.empty() ? "seed.amp" : path, dirName); });
     std::string bytes = readBytes(path);

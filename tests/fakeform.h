@@ -35,6 +35,18 @@ public:
         enabled["RinSpinEdit"] = false;
     }
 
+    // The window before any calculation, as the data file sees it: the component
+    // labels show their placeholders and the remarks are empty.
+    static FakeForm atStartup(char separator = '.')
+    {
+        FakeForm f(separator);
+        for (const char* label : {"Ci1", "Li", "Ci2", "Co1", "Lo", "Co2"})
+            f.texts[std::string(label) + "Label"] = label;
+        f.texts["Label20"] = "pF";
+        f.texts["TubeEdit"] = "";
+        return f;
+    }
+
     long double value(std::string_view field) const override
     {
         return readFieldValue(spec(field), text(field), sep);

@@ -24,22 +24,11 @@ using Expected = QMap<QString, QString>; // control -> text shown after loading
 
 namespace {
 
-// The window before any calculation: the component labels show their placeholders.
-FakeForm startupForm(char separator = '.')
-{
-    FakeForm f(separator);
-    for (const char* label : {"Ci1", "Li", "Ci2", "Co1", "Lo", "Co2"})
-        f.texts[std::string(label) + "Label"] = label;
-    f.texts["Label20"] = "pF";
-    f.texts["TubeEdit"] = "";
-    return f;
-}
-
 // A window whose every saved entry differs from the start-up state, so that a
 // load which skipped a control shows.
 FakeForm dirtyForm(char separator = '.')
 {
-    FakeForm f = startupForm(separator);
+    FakeForm f = FakeForm::atStartup(separator);
     for (const char* field : entryControls())
         f.setValue(field, 1.0L);
     f.texts["RaEdit"] = "ZZZZ";
@@ -160,7 +149,7 @@ void TestDataFile::init()
 
 void TestDataFile::newFileAsDocumented()
 {
-    FakeForm f = startupForm();
+    FakeForm f = FakeForm::atStartup();
     // The dialog's directory is not used: the file goes to the start-up directory.
     const std::string written = saveAmplifierData(f, "/no/such/dialog/dir/test.amp", s8(dir));
     const QString path = dir + "/ test.amp";
@@ -205,7 +194,7 @@ void TestDataFile::newFileAsDocumented()
 
 void TestDataFile::updatesKeepTheHistory()
 {
-    FakeForm f = startupForm();
+    FakeForm f = FakeForm::atStartup();
     const QString path = QString::fromStdString(saveAmplifierData(f, "test.amp", s8(dir)));
     ::chmod(path.toLocal8Bit().constData(), 0640);
 
@@ -259,7 +248,7 @@ void TestDataFile::methodNames()
 {
     QFETCH(QString, button);
     QFETCH(QString, name);
-    FakeForm f = startupForm();
+    FakeForm f = FakeForm::atStartup();
     f.chooseMethod("In", s8(button));
     const QString path = QString::fromStdString(saveAmplifierData(f, "m.amp", s8(dir)));
     f.chooseMethod("In", "ARRLButton");
@@ -296,7 +285,7 @@ void TestDataFile::tubeType()
     QFETCH(bool, loadedTri);
     QFETCH(bool, loadedTet);
     QFETCH(QString, efficiency);
-    FakeForm f = startupForm();
+    FakeForm f = FakeForm::atStartup();
     f.checked["TRIButton"] = tri;
     f.checked["TETButton"] = tet;
     f.texts["EffSpinEdit"] = "0.90"; // never stored
@@ -364,7 +353,7 @@ void TestDataFile::roundTrip()
     QFETCH(QString, loadSep);
     QFETCH(Entries, entries);
     QFETCH(Expected, expected);
-    FakeForm saver = startupForm(saveSep.at(0).toLatin1());
+    FakeForm saver = FakeForm::atStartup(saveSep.at(0).toLatin1());
     apply(saver, entries);
     const QString path = QString::fromStdString(saveAmplifierData(saver, "r.amp", s8(dir)));
 
@@ -523,7 +512,7 @@ void TestDataFile::saveErrors()
     if (QByteArray(QTest::currentDataTag()) == "existing file would outgrow what loading accepts") {
         const QByteArray head = QByteArray("a\r\nb\r\nc\r\nd\r\n") + kStartupDataLine + "\r\n";
         writeFile(dir + "/full.amp", head + QByteArray(int(kMaxAmpFileSize) - head.size() - 10, '#') + "\r\n");
-        FakeForm probe = startupForm();
+        FakeForm probe = FakeForm::atStartup();
         loadAmplifierData(probe, s8(dir + "/full.amp"));
     }
     const QStringList entriesBefore = dirEntries(dir) + dirEntries(dir + "/start");
@@ -531,7 +520,7 @@ void TestDataFile::saveErrors()
     for (const char* name : {"four.amp", "empty.amp", "large.amp", "full.amp"})
         bytesBefore[name] = fileBytes(dir + "/" + name);
 
-    FakeForm f = startupForm();
+    FakeForm f = FakeForm::atStartup();
     f.texts["TubeEdit"] = s8(remarks);
     const Controls before = controlsOf(f);
     QCOMPARE(errorOf([&] { saveAmplifierData(f, s8(dir + "/" + chosen), s8(dir + "/" + startup)); }),
@@ -545,7 +534,7 @@ void TestDataFile::saveErrors()
 
 void TestDataFile::interruptedSaveKeepsOldFile()
 {
-    FakeForm f = startupForm();
+    FakeForm f = FakeForm::atStartup();
     const QString path = QString::fromStdString(saveAmplifierData(f, "keep.amp", s8(dir)));
     const QByteArray old = fileBytes(path);
 
