@@ -15,6 +15,7 @@ SwrChart::SwrChart(const QString& name, const QString& title, const SwrAxis& swr
     : QChartView(parent), series_(new QLineSeries), axisX_(new QValueAxis), axisY_(new QValueAxis)
 {
     setObjectName(name);
+    series_->setName(name == QLatin1String("Chart1") ? QStringLiteral("Series1") : QStringLiteral("Series2"));
     if (geometry.isValid())
         setGeometry(geometry);
     setFrameShape(QFrame::NoFrame);

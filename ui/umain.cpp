@@ -27,7 +27,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -164,24 +163,6 @@ SpinField* makeField(QWidget* parent, const char* name, int left, int top, int w
     return f;
 }
 
-QIcon applicationIcon()
-{
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::darkBlue, 2));
-    p.setBrush(Qt::white);
-    p.drawEllipse(3, 3, 26, 26);
-    p.drawLine(16, 7, 16, 12);
-    p.drawLine(11, 12, 21, 12);
-    p.setPen(QPen(Qt::darkBlue, 1, Qt::DashLine));
-    p.drawLine(9, 17, 23, 17);
-    p.setPen(QPen(Qt::darkBlue, 2));
-    p.drawLine(11, 22, 21, 22);
-    return QIcon(pm);
-}
-
 } // namespace
 
 const QStringList& bandFrequencies()
@@ -203,7 +184,7 @@ TMain::TMain(QWidget* parent)
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral(" Anodyne PA V1.0     (c) 2026 Anodyne PA developers"));
-    setWindowIcon(applicationIcon());
+    // The window shows the application's icon, which the program's entry sets.
     setFont(verdana(k8pt));
 
     auto* client = new QWidget(this);
