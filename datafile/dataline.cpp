@@ -40,14 +40,14 @@ std::string withoutTrailingZeros(std::string t, char separator)
 }
 
 // A spin edit's value as loading would set it: limited to the field's range.
-long double limitedToRange(const NumericFieldSpec& spec, long double v)
+long double limitedToRange(const NumericFieldSpec& settings, long double v)
 {
-    if (spec.minimum == spec.maximum)
+    if (settings.minimum == settings.maximum)
         return v;
-    if (Ext(v) < Ext(spec.minimum))
-        return static_cast<long double>(spec.minimum);
-    if (Ext(v) > Ext(spec.maximum))
-        return static_cast<long double>(spec.maximum);
+    if (Ext(v) < Ext(settings.minimum))
+        return static_cast<long double>(settings.minimum);
+    if (Ext(v) > Ext(settings.maximum))
+        return static_cast<long double>(settings.maximum);
     return v;
 }
 
@@ -121,8 +121,8 @@ DataFieldTexts dataFieldTexts(const DesignForm& form)
         const char* control = kControls[i];
         if (control == nullptr)
             continue;
-        const NumericFieldSpec* spec = findNumericField(control);
-        const long double v = limitedToRange(*spec, form.value(control));
+        const NumericFieldSpec* settings = findNumericField(control);
+        const long double v = limitedToRange(*settings, form.value(control));
         texts[i] = fittedNumberText(v, dataFieldRoom(i), sep);
     }
     const bool tri = form.isChecked("TRIButton");

@@ -34,34 +34,34 @@ constexpr std::array kFields{
 
 } // namespace
 
-long double readFieldValue(const NumericFieldSpec& spec, std::string_view text, char separator)
+long double readFieldValue(const NumericFieldSpec& settings, std::string_view text, char separator)
 {
-    if (spec.integer) {
+    if (settings.integer) {
         if (const auto v = tryParseInteger(text))
             return static_cast<long double>(*v);
-        return std::trunc(static_cast<long double>(spec.minimum));
+        return std::trunc(static_cast<long double>(settings.minimum));
     }
     if (const auto v = tryParseNumber(text, separator))
         return *v;
-    return static_cast<long double>(spec.minimum);
+    return static_cast<long double>(settings.minimum);
 }
 
-std::string fieldValueText(const NumericFieldSpec& spec, long double value, char separator)
+std::string fieldValueText(const NumericFieldSpec& settings, long double value, char separator)
 {
     if (std::isnan(value))
         raise(errtext::InvalidOperation);
-    if (spec.minimum != spec.maximum) {
-        if (value < spec.minimum)
-            value = spec.minimum;
-        else if (value > spec.maximum)
-            value = spec.maximum;
+    if (settings.minimum != settings.maximum) {
+        if (value < settings.minimum)
+            value = settings.minimum;
+        else if (value > settings.maximum)
+            value = settings.maximum;
     }
-    if (spec.integer) {
+    if (settings.integer) {
         if (!std::isfinite(value) || std::fabs(value) > 9.0e18L)
             raise(errtext::Overflow);
         return integerText(static_cast<std::int64_t>(std::nearbyint(value)));
     }
-    return fixedText(value, spec.decimals, separator);
+    return fixedText(value, settings.decimals, separator);
 }
 
 const NumericFieldSpec* findNumericField(std::string_view name)

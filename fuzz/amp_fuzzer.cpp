@@ -287,8 +287,8 @@ void checkSave(std::string_view bytes, const std::vector<std::string>& lines, Fa
             errorOf([&] { anodyne::loadAmplifierData(reloaded, s.file()); });
         check(!reloadError, "a saved file does not load", reloadError.value_or(""));
         for (const char* control : anodyne::entryControls()) {
-            const anodyne::NumericFieldSpec& spec = *anodyne::findNumericField(control);
-            check(reloaded.text(control) == anodyne::fieldValueText(spec, form.value(control), separator),
+            const anodyne::NumericFieldSpec& settings = *anodyne::findNumericField(control);
+            check(reloaded.text(control) == anodyne::fieldValueText(settings, form.value(control), separator),
                   "an entry did not survive saving and loading",
                   std::string(control) + ": " + form.text(control) + " -> " + reloaded.text(control));
         }

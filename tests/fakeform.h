@@ -25,8 +25,8 @@ public:
                                  "CotSpinEdit", "CopSpinEdit", "EffSpinEdit", "FrSpinEdit", "TqSpinEdit",
                                  "RinSpinEdit", "QioSpinEdit", "QilSpinEdit", "QooSpinEdit", "QolSpinEdit",
                                  "ILFSpinEdit", "IHFSpinEdit", "OLFSpinEdit", "OHFSpinEdit"}) {
-            const NumericFieldSpec* spec = findNumericField(name);
-            texts[name] = fieldValueText(*spec, spec->start, sep);
+            const NumericFieldSpec* settings = findNumericField(name);
+            texts[name] = fieldValueText(*settings, settings->start, sep);
         }
         texts["RaEdit"] = "50";
         texts["RexEdit"] = "50";
@@ -49,11 +49,11 @@ public:
 
     long double value(std::string_view field) const override
     {
-        return readFieldValue(spec(field), text(field), sep);
+        return readFieldValue(settings(field), text(field), sep);
     }
     void setValue(std::string_view field, long double v) override
     {
-        texts[std::string(field)] = fieldValueText(spec(field), v, sep);
+        texts[std::string(field)] = fieldValueText(settings(field), v, sep);
     }
     std::string text(std::string_view control) const override
     {
@@ -105,7 +105,7 @@ public:
     std::vector<std::string> writes; // every setText, in order
 
 private:
-    static const NumericFieldSpec& spec(std::string_view field)
+    static const NumericFieldSpec& settings(std::string_view field)
     {
         const NumericFieldSpec* s = findNumericField(field);
         if (s == nullptr)

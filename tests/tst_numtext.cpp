@@ -309,17 +309,17 @@ void TestNumText::fieldValue()
     QFETCH(QString, field);
     QFETCH(double, value);
     QFETCH(QString, expected);
-    const NumericFieldSpec* spec = findNumericField(field.toStdString());
-    QVERIFY(spec != nullptr);
-    QCOMPARE(QString::fromStdString(fieldValueText(*spec, value, '.')), expected);
+    const NumericFieldSpec* settings = findNumericField(field.toStdString());
+    QVERIFY(settings != nullptr);
+    QCOMPARE(QString::fromStdString(fieldValueText(*settings, value, '.')), expected);
 }
 
 void TestNumText::fieldValueNaN()
 {
-    const NumericFieldSpec* spec = findNumericField("QilSpinEdit");
-    QVERIFY_THROWS_EXCEPTION(AppError, fieldValueText(*spec, std::nanl(""), '.'));
+    const NumericFieldSpec* settings = findNumericField("QilSpinEdit");
+    QVERIFY_THROWS_EXCEPTION(AppError, fieldValueText(*settings, std::nanl(""), '.'));
     // Text that is not a number reads as the minimum; an integer field's minimum truncated.
-    QCOMPARE(double(readFieldValue(*spec, "abc", '.')), 1.0);
+    QCOMPARE(double(readFieldValue(*settings, "abc", '.')), 1.0);
     QCOMPARE(double(readFieldValue(*findNumericField("TqSpinEdit"), "0.5", '.')), 1.0);
     QCOMPARE(double(readFieldValue(*findNumericField("UaSpinEdit"), "20000", '.')), 20000.0);
 }

@@ -19,9 +19,9 @@ char userDecimalSeparator()
     return '.';
 }
 
-SpinField::SpinField(const NumericFieldSpec& spec, QWidget* parent) : QAbstractSpinBox(parent), spec_(spec)
+SpinField::SpinField(const NumericFieldSpec& settings, QWidget* parent) : QAbstractSpinBox(parent), spec_(settings)
 {
-    setObjectName(QString::fromLatin1(spec.name));
+    setObjectName(QString::fromLatin1(settings.name));
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(true);

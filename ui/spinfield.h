@@ -19,9 +19,9 @@ char userDecimalSeparator();
 class SpinField : public QAbstractSpinBox {
     Q_OBJECT
 public:
-    explicit SpinField(const NumericFieldSpec& spec, QWidget* parent = nullptr);
+    explicit SpinField(const NumericFieldSpec& settings, QWidget* parent = nullptr);
 
-    const NumericFieldSpec& spec() const { return spec_; }
+    const NumericFieldSpec& settings() const { return spec_; }
 
     long double value() const;
     void setValue(long double v);

@@ -155,10 +155,10 @@ const FieldPlace kTubeFields[] = {
 
 SpinField* makeField(QWidget* parent, const char* name, int left, int top, int width)
 {
-    const NumericFieldSpec* spec = findNumericField(name);
-    if (spec == nullptr)
+    const NumericFieldSpec* settings = findNumericField(name);
+    if (settings == nullptr)
         throw std::logic_error(std::string("no settings for field ") + name);
-    auto* f = new SpinField(*spec, parent);
+    auto* f = new SpinField(*settings, parent);
     f->setGeometry(left, top, width, kEditHeight);
     return f;
 }
