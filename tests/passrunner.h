@@ -29,7 +29,7 @@ inline PassEnd click(DesignState& s, FakeForm& f)
 }
 
 // Entries as typed: control -> text. Method buttons are given as "In"/"Ou" -> button
-// name, check boxes as their name -> "on"/"off".
+// name, check boxes as their name -> "on"/"off", the tube type as its button's name.
 using Entries = QMap<QString, QString>;
 
 inline void apply(FakeForm& f, const Entries& entries)
@@ -37,12 +37,17 @@ inline void apply(FakeForm& f, const Entries& entries)
     for (auto it = entries.begin(); it != entries.end(); ++it) {
         const std::string key = it.key().toStdString();
         const std::string v = it.value().toStdString();
-        if (key == "In" || key == "Ou")
+        if (key == "In" || key == "Ou") {
             f.chooseMethod(key, v);
-        else if (key.size() > 8 && key.compare(key.size() - 8, 8, "CheckBox") == 0)
+        } else if (key == "TRIButton" || key == "TETButton") { // the tube-type group
+            f.checked["TRIButton"] = key == "TRIButton";
+            f.checked["TETButton"] = key == "TETButton";
+        }
+        else if (key.size() > 8 && key.compare(key.size() - 8, 8, "CheckBox") == 0) {
             f.checked[key] = v == "on";
-        else
+        } else {
             f.texts[key] = v;
+        }
     }
 }
 

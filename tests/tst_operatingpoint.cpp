@@ -1,6 +1,6 @@
 // The operating point, the input resistance steps and the drive levels, through
 // the design driver and a fake form.
-#include "fakeform.h"
+#include "passrunner.h"
 
 #include "design/apperror.h"
 #include "design/driver.h"
@@ -8,34 +8,12 @@
 #include <QtTest>
 
 using namespace anodyne;
+using anodyne::test::Entries;
 using anodyne::test::FakeForm;
+using anodyne::test::apply;
+using anodyne::test::shown;
 
-using Entries = QMap<QString, QString>; // control -> text typed or choice made
 using Expected = QMap<QString, QString>; // control -> text shown afterwards
-
-namespace {
-
-void apply(FakeForm& f, const Entries& entries)
-{
-    for (auto it = entries.begin(); it != entries.end(); ++it) {
-        const std::string key = it.key().toStdString();
-        if (key == "TETButton") {
-            f.checked["TETButton"] = true;
-            f.checked["TRIButton"] = false;
-        } else if (key == "RinCheckBox") {
-            f.checked["RinCheckBox"] = it.value() == "on";
-        } else {
-            f.texts[key] = it.value().toStdString();
-        }
-    }
-}
-
-QString shown(const FakeForm& f, const QString& control)
-{
-    return QString::fromStdString(f.text(control.toStdString()));
-}
-
-} // namespace
 
 class TestOperatingPoint : public QObject {
     Q_OBJECT
