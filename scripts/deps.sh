@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
-packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libgl-dev fonts-dejavu-core libbenchmark-dev)
+packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-charts-dev qt6-svg-dev libgl-dev fonts-dejavu-core libbenchmark-dev)
 packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do
