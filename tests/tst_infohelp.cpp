@@ -111,6 +111,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
+        info->showWindow(); // the card dresses itself when first shown
         auto* label = child<QLabel>(info.get(), qPrintable(name));
         QCOMPARE(label->text(), text);
         const QFontMetrics metrics(label->font());
@@ -121,6 +122,7 @@ private slots:
 
     void aboutLook()
     {
+        info->showWindow(); // the card dresses itself when first shown
         for (const char* name : {"ULLabel1", "ULLabel2", "ULLabel6", "ULLabel4", "ULLabel3"}) {
             auto* label = child<QLabel>(info.get(), name);
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0x8B));

@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QShowEvent>
 #include <QUrl>
 
 #include <algorithm>
@@ -99,6 +100,21 @@ TFInfo::TFInfo(QWidget* parent)
     ui->Label1->setText(QString::fromLatin1(kProductPage));
     ui->ULLabel3->setText(QString::fromLatin1(kMakerNotice));
 
+    // The link handles its own clicks; every other control passes them on to
+    // the window, which closes.
+    ui->Label1->installEventFilter(this);
+
+    ui::zoomOpen(frameGeometry());
+}
+
+TFInfo::~TFInfo() = default;
+
+// Fitting the texts loads a font for every size tried, and the shaded picture
+// takes as long again: both wait until the card is first shown, so that a program
+// start which never opens About does not pay for them.
+void TFInfo::dress()
+{
+    dressed = true;
     // The three lines of the slogan read as one sentence: one size for all.
     smoothLabel(ui->ULLabel1, fittingPixelSize(ui->ULLabel1));
     const int sloganSize = std::min({fittingPixelSize(ui->ULLabel2), fittingPixelSize(ui->ULLabel6),
@@ -110,15 +126,16 @@ TFInfo::TFInfo(QWidget* parent)
     navyText(ui->Label1);
 
     ui->ULImage1->setPixmap(QPixmap::fromImage(paintTransmittingTube(ui->ULImage1->size())));
-
-    // The link handles its own clicks; every other control passes them on to
-    // the window, which closes.
-    ui->Label1->installEventFilter(this);
-
-    ui::zoomOpen(frameGeometry());
 }
 
-TFInfo::~TFInfo() = default;
+void TFInfo::showEvent(QShowEvent* event)
+{
+    // Every widget is polished soon after it is made, shown or not, so only the
+    // show itself tells that the card is wanted.
+    if (!dressed)
+        dress();
+    QWidget::showEvent(event);
+}
 
 void TFInfo::showWindow()
 {

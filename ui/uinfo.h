@@ -1,8 +1,8 @@
 // The About window: a borderless card with the program's name, a picture of a
 // transmitting tube, a note and a link to the product's web page.
 //
-// Created hidden at start-up (its opening zoom is drawn then) and kept until the
-// program ends: a click anywhere on it closes it, which hides it with the
+// Created hidden at start-up (its opening zoom is drawn then), dressed when first
+// shown, and kept until the program ends: a click anywhere on it closes it, which hides it with the
 // closing zoom; a click on the link opens the web page and leaves it open.
 #pragma once
 
@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class QShowEvent;
 class QUrl;
 
 namespace Ui {
@@ -43,12 +44,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void label1Click();
+    void dress();
 
     std::unique_ptr<Ui::TFInfo> ui;
     UrlOpener openUrl;
+    bool dressed = false;
 };
 
 } // namespace anodyne
