@@ -12,7 +12,8 @@ namespace anodyne::ui {
 
 SwrChart::SwrChart(const QString& name, const QString& title, const SwrAxis& swr, QWidget* parent,
                    const QRect& geometry)
-    : QChartView(parent), series_(new QLineSeries), axisX_(new QValueAxis), axisY_(new QValueAxis)
+    // Given its chart at once, the view makes no default chart of its own.
+    : QChartView(new QChart, parent), series_(new QLineSeries), axisX_(new QValueAxis), axisY_(new QValueAxis)
 {
     setObjectName(name);
     series_->setName(name == QLatin1String("Chart1") ? QStringLiteral("Series1") : QStringLiteral("Series2"));
@@ -25,7 +26,7 @@ SwrChart::SwrChart(const QString& name, const QString& title, const SwrAxis& swr
     setBackgroundBrush(Qt::white);
     setFocusPolicy(Qt::NoFocus);
 
-    auto* chart = new QChart;
+    QChart* const chart = this->chart();
     chart->setTitle(title);
     chart->setTitleFont(font());
     chart->setBackgroundBrush(Qt::white);
@@ -61,11 +62,6 @@ SwrChart::SwrChart(const QString& name, const QString& title, const SwrAxis& swr
     chart->addAxis(axisY_, Qt::AlignLeft);
     series_->attachAxis(axisX_);
     series_->attachAxis(axisY_);
-    // The view starts with a default chart of its own and only releases it when
-    // given ours: delete it, or every window leaks one.
-    QChart* const defaultChart = this->chart();
-    setChart(chart);
-    delete defaultChart;
 }
 
 void SwrChart::clearPoints()
