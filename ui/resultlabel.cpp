@@ -39,8 +39,8 @@ void ResultLabel::place()
             setFont(f);
         return;
     }
-    const QSize s = sizeHint();
-    const int w = text().isEmpty() ? 0 : s.width();
+    // An empty label takes no width; measuring nothing would still lay out a line.
+    const int w = text().isEmpty() ? 0 : sizeHint().width();
     const int h = fontMetrics().height();
     if (sizing_ == Sizing::AutoRight)
         setGeometry(x_ - w, y_, w, h);
