@@ -1,5 +1,6 @@
 // The program's entry: the start-up directory, the application object, the main
 // window, the message loop, exit code 0.
+#include "ui/application.h"
 #include "ui/messages.h"
 #include "ui/startupdir.h"
 #include "ui/uhelp.h"
@@ -7,7 +8,6 @@
 #include "ui/umain.h"
 
 #include <QApplication>
-#include <QIcon>
 
 namespace {
 
@@ -36,11 +36,8 @@ int main(int argc, char* argv[])
 {
     (void)startupDirRecorded;
     Application app(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/anodyne-pa.svg")));
     try {
-        // The main window ends the program itself once its closing zoom is drawn;
-        // the About and Help windows do not keep it alive.
-        QApplication::setQuitOnLastWindowClosed(false);
+        anodyne::ui::prepareApplication();
         anodyne::ui::TMain main;
         main.setEndsProgramOnClose(true);
         main.show();

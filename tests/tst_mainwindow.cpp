@@ -6,8 +6,10 @@
 #include "design/apperror.h"
 #include "design/designform.h"
 #include "design/numtext.h"
+#include "ui/application.h"
 #include "ui/datadialogs.h"
 #include "ui/messages.h"
+#include "ui/programfont.h"
 #include "ui/resultlabel.h"
 #include "ui/spinfield.h"
 #include "ui/startupdir.h"
@@ -17,7 +19,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QLocale>
 #include <QRadioButton>
 #include <QtCharts/QValueAxis>
@@ -44,12 +48,14 @@ QLocale localeFor(const QString& separator)
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
     void everyControlExists_data();
     void everyControlExists();
     void windowFrame();
+    void applicationSettings();
     void places_data();
     void places();
     void startUpState();
@@ -87,6 +93,12 @@ private:
     std::unique_ptr<anodyne::test::BoxGuard> guard_;
     std::unique_ptr<TMain> main_;
 };
+
+// Every window here is made as the program makes it: after the entry's settings.
+void TestMainWindow::initTestCase()
+{
+    ui::prepareApplication();
+}
 
 void TestMainWindow::init()
 {
@@ -173,6 +185,24 @@ void TestMainWindow::windowFrame()
     QCOMPARE(find<QLabel>("UaLabel")->palette().color(QPalette::WindowText), QColor(0, 0, 128));
     QCOMPARE(find<QLabel>("Label22")->palette().color(QPalette::WindowText), QColor(Qt::red));
     QVERIFY(find<QLabel>("INComLabel")->font().bold());
+}
+
+// What the entry sets before any window: the icon from the library's own
+// resources, and the program's face for every part that names none of its own.
+void TestMainWindow::applicationSettings()
+{
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(!QApplication::windowIcon().pixmap(QSize(32, 32)).isNull());
+    QVERIFY(!QApplication::quitOnLastWindowClosed());
+    for (const char* popup : {"MFile", "MHelp"}) {
+        const QMenu* menu = find<QMenu>(popup);
+        QVERIFY2(menu != nullptr, popup);
+        QCOMPARE(menu->font().family(), programFamily());
+        QCOMPARE(menu->font().pixelSize(), 11);
+    }
+    const QComboBox* bands = find<QComboBox>("FrComboBox");
+    QVERIFY(bands != nullptr);
+    QCOMPARE(bands->view()->font().family(), programFamily());
 }
 
 void TestMainWindow::places_data()
