@@ -9,6 +9,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 namespace anodyne::test {
 
@@ -50,6 +51,21 @@ inline void apply(FakeForm& f, const Entries& entries)
         }
     }
 }
+
+// Control -> text shown after a pass.
+using Expected = QMap<QString, QString>;
+
+// The information boxes a pass showed, each as "caption | text".
+inline QStringList boxesOf(const FakeForm& f)
+{
+    QStringList out;
+    for (const auto& b : f.boxes)
+        out << QString::fromStdString(b.caption) + " | " + QString::fromStdString(b.text);
+    return out;
+}
+
+// A reactance as the reference tables give it.
+inline QString twoDecimals(float v) { return QString::number(static_cast<double>(v), 'f', 2); }
 
 inline QString shown(const FakeForm& f, const QString& control)
 {

@@ -8,8 +8,6 @@
 using namespace anodyne;
 using namespace anodyne::test;
 
-using Expected = QMap<QString, QString>; // control -> text shown afterwards
-
 namespace {
 
 // Rex 50, Rin 60 typed by hand, Qil 3, Qio 80, 14.05 MHz, Ci 15 pF.
@@ -27,20 +25,10 @@ const std::initializer_list<const char*> kLaterTexts{
     "Ci1Label", "Ci2Label", "LiLabel", "INComLabel", "INSWRLabel",
     "Co1Label", "Co2Label", "LoLabel", "KoefEdit",   "OUComLabel", "OUSWRLabel"};
 
-QString twoDecimals(float v) { return QString::number(static_cast<double>(v), 'f', 2); }
-
 const QString kQStep = QStringLiteral("Q-factor set now to ");
 const QString kInputCaption = QStringLiteral("Unrealized Input Network!");
 const QString kImpossible =
     QStringLiteral("Sorry, impossible for given Rex/Rin. Stray circuit capacitance is too high.");
-
-QStringList boxesOf(const FakeForm& f)
-{
-    QStringList out;
-    for (const auto& b : f.boxes)
-        out << QString::fromStdString(b.caption) + " | " + QString::fromStdString(b.text);
-    return out;
-}
 
 } // namespace
 

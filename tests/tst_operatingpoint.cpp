@@ -9,11 +9,10 @@
 
 using namespace anodyne;
 using anodyne::test::Entries;
+using anodyne::test::Expected;
 using anodyne::test::FakeForm;
 using anodyne::test::apply;
 using anodyne::test::shown;
-
-using Expected = QMap<QString, QString>; // control -> text shown afterwards
 
 class TestOperatingPoint : public QObject {
     Q_OBJECT

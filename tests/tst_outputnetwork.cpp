@@ -9,8 +9,6 @@
 using namespace anodyne;
 using namespace anodyne::test;
 
-using Expected = QMap<QString, QString>; // control -> text shown afterwards
-
 namespace {
 
 const std::initializer_list<const char*> kOutputTexts{"Co1Label", "Co2Label", "LoLabel", "OUComLabel", "OUSWRLabel",
@@ -20,16 +18,6 @@ const QString kOutputCaption = QStringLiteral("Unrealized Output Network!");
 const QString kQStep = kOutputCaption + " | Q-factor set now to ";
 const QString kImpossible =
     kOutputCaption + " | Sorry, impossible for given Re/Ra. Stray circuit capacitance is too high.";
-
-QStringList boxesOf(const FakeForm& f)
-{
-    QStringList out;
-    for (const auto& b : f.boxes)
-        out << QString::fromStdString(b.caption) + " | " + QString::fromStdString(b.text);
-    return out;
-}
-
-QString twoDecimals(float v) { return QString::number(static_cast<double>(v), 'f', 2); }
 
 } // namespace
 
