@@ -33,6 +33,19 @@ SweepLimits limitsOf(SweepSide side, DesignState& s)
     return {s.OutSweepLo, s.OutSweepHi, "OLFSpinEdit", "OHFSpinEdit"};
 }
 
+// One side's proposed band, centred on Fr. The limits are stored unrounded and
+// their texts shown as they are, even outside the fields' range.
+void proposeBand(SweepSide side, Ext band, float& storedBand, float& halfBand, DesignState& s, DesignForm& f)
+{
+    storedBand = toFloat(band);
+    halfBand = toFloat(Ext(storedBand) * 0.5);
+    const SweepLimits limits = limitsOf(side, s);
+    limits.lo = toFloat(Ext(s.Fr) - halfBand);
+    limits.hi = toFloat(Ext(s.Fr) + halfBand);
+    f.setText(limits.loField, f.fixed(limits.lo, 2));
+    f.setText(limits.hiField, f.fixed(limits.hi, 2));
+}
+
 // The network's reactances at f from the component values of the last design pass.
 // The tube's own capacitance sits at the cathode end of the input network and at the
 // plate end of the output network.
@@ -56,21 +69,9 @@ float storedSwr(SweepSide side, const DesignState& s) { return side == SweepSide
 void proposeSweepBands(DesignState& s, DesignForm& f)
 {
     // A tenth of the loaded-Q bandwidth for the input network, which is broad.
-    s.InBand = toFloat(Ext(s.Fr) / (Ext(10.0) * s.Qil));
-    s.InHalfBand = toFloat(Ext(s.InBand) * 0.5);
-    s.InSweepLo = toFloat(Ext(s.Fr) - s.InHalfBand);
-    s.InSweepHi = toFloat(Ext(s.Fr) + s.InHalfBand);
-    // The texts are shown as they are, even outside the fields' range.
-    f.setText("ILFSpinEdit", f.fixed(s.InSweepLo, 2));
-    f.setText("IHFSpinEdit", f.fixed(s.InSweepHi, 2));
-
+    proposeBand(SweepSide::Input, Ext(s.Fr) / (Ext(10.0) * s.Qil), s.InBand, s.InHalfBand, s, f);
     // Half the loaded-Q bandwidth for the sharper output network.
-    s.OutBand = toFloat(Ext(s.Fr) / (Ext(2.0) * s.Qol));
-    s.OutHalfBand = toFloat(Ext(s.OutBand) * 0.5);
-    s.OutSweepLo = toFloat(Ext(s.Fr) - s.OutHalfBand);
-    s.OutSweepHi = toFloat(Ext(s.Fr) + s.OutHalfBand);
-    f.setText("OLFSpinEdit", f.fixed(s.OutSweepLo, 2));
-    f.setText("OHFSpinEdit", f.fixed(s.OutSweepHi, 2));
+    proposeBand(SweepSide::Output, Ext(s.Fr) / (Ext(2.0) * s.Qol), s.OutBand, s.OutHalfBand, s, f);
 }
 
 std::vector<SweepPoint> runSweep(SweepSide side, DesignState& s, DesignForm& f, PointBuffer& buffer)
